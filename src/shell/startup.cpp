@@ -1,0 +1,131 @@
+#include "shell/startup.h"
+
+#include <filesystem>
+#include <string_view>
+
+#include "catalogue/catalogue_files.h"
+#include "platform/files.h"
+#include "platform/gui_application.h"
+#include "platform/qt_dialogs.h"
+#include "platform/services.h"
+#include "shell/messages.h"
+
+namespace quorvane::shell {
+
+namespace {
+
+// Steps of the sequence that belong to parts of the program built later. Each does nothing
+// until its part exists; the sequence then goes on with the next step.
+namespace pending {
+void DiscoverConfigFiles(Program&) {}
+void RunSetupWindow(Program&) {}
+void FindGameExecutable(Program&) {}
+void SendUsageReport(Program&, std::string_view) {}
+void SaveFirstTimeBackup(Program&) {}
+void BuildMainWindow(Program&) {}
+void FillResolutionLists(Program&) {}
+void ExamineDesktop(Program&) {}
+void ReadGameConfig(Program&, int /*slot*/) {}
+void RefreshSettingsList(Program&) {}
+void DisableApplyAndFocusList(Program&) {}
+void RunEventLoop(Program&) {}
+}  // namespace pending
+
+bool AnyConfigMissing(const Program& program) {
+    for (int flag : program.state.configMissing) {
+        if (flag == 1) return true;
+    }
+    return false;
+}
+
+// Discovery, the setup window when needed, the executable, and a new QRZprefs.ini with the
+// first-run values and a backup of the game's files. Read-only mode when it cannot be created.
+void RunFirstRun(Program& program) {
+    pending::DiscoverConfigFiles(program);
+    if (AnyConfigMissing(program)) {
+        pending::RunSetupWindow(program);
+    } else {
+        pending::SendUsageReport(program, "OK");
+    }
+    pending::FindGameExecutable(program);
+    if (program.prefs.gamePath.empty()) pending::SendUsageReport(program, "PPFAIL");
+
+    if (!program.prefsFile.Create(program.Native(kPrefsFileName))) {
+        program.services.dialogs.ShowMessage(ReadOnlyModeMessage());
+        return;
+    }
+    program.prefs = FirstRunPrefs(program.prefs.config, program.prefs.gamePath,
+                                  program.services.random.Between(0, 999999));
+    WriteProgramPrefs(program.prefsFile, program.prefs);
+    pending::SaveFirstTimeBackup(program);
+}
+
+void LoadCatalogue(Program& program) {
+    if (!catalogue::LoadCategoryIndex(program.catalogue, program.workDir)) {
+        program.services.dialogs.ShowMessage(CategoryIndexMissingMessage());
+        EndProgram(program);
+    }
+}
+
+}  // namespace
+
+void CheckConfigFiles(Program& program) {
+    auto& missing = program.state.configMissing;
+    missing = {0, 0, 0};
+    program.state.prefsLoaded = 1;
+    auto absent = [&](int slot) {
+        return !platform::QueryPath(program.Native(program.prefs.config[slot])).Present();
+    };
+    missing[0] = absent(1) ? 1 : 0;
+    missing[1] = absent(2) ? 1 : 0;
+    const bool longPath = program.prefs.config[3].size() > 16;
+    missing[2] = (absent(3) && (longPath || missing[0] == 1 || missing[1] == 1)) ? 1 : 0;
+    if (AnyConfigMissing(program)) {
+        pending::RunSetupWindow(program);
+        SaveProgramPrefs(program);
+    }
+}
+
+int RunProgram(Program& program) {
+    try {
+        program.state = StartupState{};
+        program.state.programVersion = kProgramVersion;
+        program.prefs.config = GameConfigSet{};
+        program.prefs.gamePath.clear();
+
+        if (!program.prefsFile.Open(program.Native(kPrefsFileName))) RunFirstRun(program);
+        LoadProgramPrefs(program.prefsFile, program.prefs);
+        CheckConfigFiles(program);
+
+        LoadCatalogue(program);
+        pending::BuildMainWindow(program);
+        pending::FillResolutionLists(program);
+        pending::ExamineDesktop(program);
+        for (int category : catalogue::LoadCategoryFiles(program.catalogue, program.workDir)) {
+            (void)category;
+            program.services.dialogs.ShowMessage(CategoryFileUnreadableMessage());
+        }
+        for (int slot : {3, 2, 1}) pending::ReadGameConfig(program, slot);
+        pending::RefreshSettingsList(program);
+        pending::DisableApplyAndFocusList(program);
+        program.state.runStartTime = program.services.clock.TickMs();
+        pending::RunEventLoop(program);
+        // Without an event loop the run is over once the sequence has run.
+        EndProgram(program);
+    } catch (const ProgramEnded& ended) {
+        return ended.exitCode;
+    }
+}
+
+int StartProgram(int argc, char** argv) {
+    platform::GuiApplication application(argc, argv);
+    platform::QtDialogs dialogs;
+    platform::SystemClock clock;
+    platform::SystemRandom random;
+    platform::SystemEnvironment environment;
+    std::error_code ec;
+    Program program(Services{dialogs, clock, random, environment}, std::filesystem::current_path(ec));
+    return RunProgram(program);
+}
+
+}  // namespace quorvane::shell

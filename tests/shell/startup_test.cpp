@@ -1,0 +1,148 @@
+#include "shell/startup.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "support/test_folder.h"
+#include "support/unprivileged.h"
+
+namespace quorvane::shell {
+namespace {
+
+namespace fs = std::filesystem;
+using platform::MessageBox;
+using platform::MessageButtons;
+using platform::MessageIcon;
+using testing::ReadBytes;
+using testing::TestFolder;
+using testing::WriteBytes;
+
+const MessageBox kReadOnlyMode{
+    "Error", "Failed to write configuration file.\nProgram will start in read-only mode.\n\nError code: QZ03",
+    MessageIcon::Warning, MessageButtons::Ok};
+const MessageBox kIndexMissing{
+    "Error", "File missing: \"Data\\Category.ini\"\nReinstall the program.\n\nError code: QZ01",
+    MessageIcon::Stop, MessageButtons::Ok};
+
+// One program run in a working folder, with scripted dialogs and a fixed random number.
+struct FakeRun {
+    explicit FakeRun(const fs::path& folder)
+        : program(Services{dialogs, clock, random, environment}, folder) {}
+
+    platform::ScriptedDialogs dialogs;
+    platform::ManualClock clock;
+    platform::FixedRandom random{4242};
+    platform::MapEnvironment environment;
+    Program program;
+};
+
+void WriteCatalogue(const TestFolder& folder) {
+    WriteBytes(folder / "Data/Categories.ini", "Display*\r\n");
+    WriteBytes(folder / "Data/Display.txt", "NAME|Field of view\r\nCONFIG|fDefaultWorldFOV\r\nDEFAULT|75\r\n");
+}
+
+TEST(StartUp, FirstRunWritesTheTwelveLines) {
+    TestFolder folder;
+    WriteCatalogue(folder);
+    FakeRun run(folder.path());
+    run.clock.now = 1234;
+
+    EXPECT_EQ(RunProgram(run.program), 0);
+
+    EXPECT_EQ(ReadBytes(folder / "QRZprefs.ini"),
+              "Width = 800\r\nHeight = 600\r\nUseFontName = Segoe UI\r\nUseFontSize = 10\r\n"
+              "Config1 = \r\nConfig2 = \r\nConfig3 = \r\nGamePath = \r\nBP_Save = 0\r\n"
+              "BP_Exit = 0\r\nTip1Given = 0\r\nID = 4242\r\n");
+    EXPECT_TRUE(run.dialogs.shownMessages.empty());
+    EXPECT_FLOAT_EQ(run.program.state.programVersion, 1.6f);
+    EXPECT_EQ(run.program.state.prefsLoaded, 1);
+    EXPECT_EQ(run.program.state.runStartTime, 1234u);
+    EXPECT_EQ(run.program.catalogue.categoryCount, 1);
+    EXPECT_EQ(run.program.catalogue.fovSetting, (catalogue::SettingRef{0, 1}));
+}
+
+TEST(StartUp, NormalStartDoesNotRewriteThePreferences) {
+    TestFolder folder;
+    WriteCatalogue(folder);
+    WriteBytes(folder / "ini/Fallout.ini", "[Display]\r\n");
+    WriteBytes(folder / "ini/FalloutPrefs.ini", "[Display]\r\n");
+    const std::string prefs =
+        "width=1024\r\n\r\n; kept as typed\r\nConfig1=ini\\Fallout.ini\r\nConfig2 = ini\\falloutprefs.ini\r\n"
+        "Config3=null\r\nID=77\r\n";
+    WriteBytes(folder / "QRZprefs.ini", prefs);
+    const auto before = fs::last_write_time(folder / "QRZprefs.ini");
+    FakeRun run(folder.path());
+
+    EXPECT_EQ(RunProgram(run.program), 0);
+
+    EXPECT_EQ(ReadBytes(folder / "QRZprefs.ini"), prefs);
+    EXPECT_EQ(fs::last_write_time(folder / "QRZprefs.ini"), before);
+    EXPECT_EQ(run.program.prefs.width, 1024);
+    EXPECT_EQ(run.program.prefs.id, 77);
+    EXPECT_EQ(run.program.state.configMissing, (std::array<std::int32_t, 3>{0, 0, 0}));
+    EXPECT_TRUE(run.dialogs.shownMessages.empty());
+}
+
+TEST(StartUp, MissingCategoryIndexShowsQz01AndEndsWithCodeZero) {
+    TestFolder folder;
+    FakeRun run(folder.path());
+
+    EXPECT_EQ(RunProgram(run.program), 0);
+
+    ASSERT_EQ(run.dialogs.shownMessages.size(), 1u);
+    EXPECT_EQ(run.dialogs.shownMessages[0], kIndexMissing);
+    // The first run was done before the catalogue was looked for.
+    EXPECT_TRUE(fs::exists(folder / "QRZprefs.ini"));
+    EXPECT_EQ(run.program.state.runStartTime, 0u);
+}
+
+TEST(StartUp, WriteProtectedFolderStartsInReadOnlyMode) {
+    TestFolder folder;
+    WriteCatalogue(folder);
+    std::string failure;
+    EXPECT_TRUE(testing::RunWithoutWriteAccess(folder.path(), [&] {
+        FakeRun run(folder.path());
+        if (RunProgram(run.program) != 0) return false;
+        // QZ03, then the run goes on with every preference at its default.
+        const auto& shown = run.dialogs.shownMessages;
+        const auto& prefs = run.program.prefs;
+        return shown.size() == 1 && shown[0] == kReadOnlyMode && prefs.width == 800 &&
+               prefs.config[1] == "null" && prefs.id == 0 && !prefs.HasOwnFont() &&
+               run.program.state.configMissing == std::array<std::int32_t, 3>{1, 1, 1} &&
+               run.program.catalogue.categoryCount == 1;
+    }));
+    EXPECT_FALSE(fs::exists(folder / "QRZprefs.ini"));
+}
+
+TEST(ConfigCheck, MarksSlotsWhoseFileIsGone) {
+    struct Row {
+        const char* name;
+        std::string config1, config2, config3;
+        std::array<std::int32_t, 3> missing;
+    };
+    const std::string longMissing = "ini\\gone\\Fallout_default.ini";  // longer than 16
+    const Row rows[] = {
+        {"all present", "ini\\Fallout.ini", "ini\\FalloutPrefs.ini", "ini\\Fallout_default.ini", {0, 0, 0}},
+        {"short slot-3 path tolerated", "ini\\Fallout.ini", "ini\\FalloutPrefs.ini", "null", {0, 0, 0}},
+        {"long slot-3 path missing", "ini\\Fallout.ini", "ini\\FalloutPrefs.ini", longMissing, {0, 0, 1}},
+        {"slot 2 gone", "ini\\Fallout.ini", "ini\\gone.ini", "", {0, 1, 1}},
+        {"a folder counts as present", "ini", "ini\\FalloutPrefs.ini", "", {0, 0, 0}},
+        {"nothing configured", "null", "null", "null", {1, 1, 1}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        TestFolder folder;
+        WriteBytes(folder / "ini/Fallout.ini", "");
+        WriteBytes(folder / "ini/FalloutPrefs.ini", "");
+        WriteBytes(folder / "ini/Fallout_default.ini", "");
+        FakeRun run(folder.path());
+        run.program.prefs.config.paths = {row.config1, row.config2, row.config3};
+        CheckConfigFiles(run.program);
+        EXPECT_EQ(run.program.state.configMissing, row.missing);
+        EXPECT_EQ(run.program.state.prefsLoaded, 1);
+    }
+}
+
+}  // namespace
+}  // namespace quorvane::shell
