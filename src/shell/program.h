@@ -10,8 +10,10 @@
 
 #include "catalogue/model.h"
 #include "platform/dialogs.h"
+#include "platform/network.h"
 #include "platform/prefs_file.h"
 #include "platform/services.h"
+#include "platform/web_browser.h"
 #include "shell/program_prefs.h"
 
 namespace quorvane::shell {
@@ -21,6 +23,8 @@ struct Services {
     platform::Clock& clock;
     platform::RandomSource& random;
     platform::Environment& environment;
+    platform::Network& network;
+    platform::WebBrowser& browser;
 };
 
 struct StartupState {
@@ -29,6 +33,7 @@ struct StartupState {
     std::array<std::int32_t, 3> configMissing{};
     std::int32_t prefsLoaded = 0;  // 1 once the preferences have been read
     std::uint32_t runStartTime = 0;
+    std::int32_t networkReady = 0;  // 1 once the network services have started
 };
 
 class Program {

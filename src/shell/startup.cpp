@@ -4,9 +4,12 @@
 #include <string_view>
 
 #include "catalogue/catalogue_files.h"
+#include "net/usage_reports.h"
+#include "platform/curl_network.h"
 #include "platform/files.h"
 #include "platform/gui_application.h"
 #include "platform/qt_dialogs.h"
+#include "platform/qt_web_browser.h"
 #include "platform/services.h"
 #include "shell/messages.h"
 
@@ -20,7 +23,6 @@ namespace pending {
 void DiscoverConfigFiles(Program&) {}
 void RunSetupWindow(Program&) {}
 void FindGameExecutable(Program&) {}
-void SendUsageReport(Program&, std::string_view) {}
 void SaveFirstTimeBackup(Program&) {}
 void BuildMainWindow(Program&) {}
 void FillResolutionLists(Program&) {}
@@ -45,10 +47,10 @@ void RunFirstRun(Program& program) {
     if (AnyConfigMissing(program)) {
         pending::RunSetupWindow(program);
     } else {
-        pending::SendUsageReport(program, "OK");
+        net::SendUsageReport(program, "OK");
     }
     pending::FindGameExecutable(program);
-    if (program.prefs.gamePath.empty()) pending::SendUsageReport(program, "PPFAIL");
+    if (program.prefs.gamePath.empty()) net::SendUsageReport(program, "PPFAIL");
 
     if (!program.prefsFile.Create(program.Native(kPrefsFileName))) {
         program.services.dialogs.ShowMessage(ReadOnlyModeMessage());
@@ -123,8 +125,11 @@ int StartProgram(int argc, char** argv) {
     platform::SystemClock clock;
     platform::SystemRandom random;
     platform::SystemEnvironment environment;
+    platform::CurlNetwork network;
+    platform::QtWebBrowser browser;
     std::error_code ec;
-    Program program(Services{dialogs, clock, random, environment}, std::filesystem::current_path(ec));
+    Program program(Services{dialogs, clock, random, environment, network, browser},
+                    std::filesystem::current_path(ec));
     return RunProgram(program);
 }
 

@@ -28,14 +28,25 @@ const MessageBox kIndexMissing{
 // One program run in a working folder, with scripted dialogs and a fixed random number.
 struct FakeRun {
     explicit FakeRun(const fs::path& folder)
-        : program(Services{dialogs, clock, random, environment}, folder) {}
+        : program(Services{dialogs, clock, random, environment, network, browser}, folder) {}
 
     platform::ScriptedDialogs dialogs;
     platform::ManualClock clock;
     platform::FixedRandom random{4242};
     platform::MapEnvironment environment;
+    platform::RecordingNetwork network;
+    platform::RecordingWebBrowser browser;
     Program program;
 };
+
+// The reports a run sent, leaving out the exit report.
+std::vector<std::string> StartReports(const platform::RecordingNetwork& network) {
+    std::vector<std::string> reports;
+    for (const std::string& address : network.requests) {
+        if (address.find("&s=TIME-") == std::string::npos) reports.push_back(address);
+    }
+    return reports;
+}
 
 void WriteCatalogue(const TestFolder& folder) {
     WriteBytes(folder / "Data/Categories.ini", "Display*\r\n");
@@ -142,6 +153,22 @@ TEST(ConfigCheck, MarksSlotsWhoseFileIsGone) {
         EXPECT_EQ(run.program.state.configMissing, row.missing);
         EXPECT_EQ(run.program.state.prefsLoaded, 1);
     }
+}
+
+TEST(StartUp, FirstRunReportsGoOutBeforeTheInstallationNumberIsDrawn) {
+    TestFolder folder;
+    WriteCatalogue(folder);
+    FakeRun first(folder.path());
+    EXPECT_EQ(RunProgram(first.program), 0);
+    // Every file counts as found and no executable is: "OK", then "PPFAIL", both with ID 0.
+    EXPECT_EQ(StartReports(first.network),
+              (std::vector<std::string>{"http://reports.quorvane.invalid/qrz.php?u=0&s=OK",
+                                        "http://reports.quorvane.invalid/qrz.php?u=0&s=PPFAIL"}));
+    EXPECT_EQ(first.program.prefs.id, 4242);
+
+    FakeRun normal(folder.path());
+    EXPECT_EQ(RunProgram(normal.program), 0);
+    EXPECT_TRUE(StartReports(normal.network).empty());
 }
 
 }  // namespace
