@@ -179,7 +179,7 @@ mode_t NewFileMode() {
 
 }  // namespace
 
-bool ReplaceFileContent(const fs::path& path, std::string_view content) {
+bool ReplaceFileContent(const fs::path& path, std::string_view content, Attributes attributes) {
     std::error_code ec;
     fs::path target = path;
     if (fs::is_symlink(fs::symlink_status(path, ec))) {
@@ -196,7 +196,9 @@ bool ReplaceFileContent(const fs::path& path, std::string_view content) {
     std::string temp = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
     int fd = ::mkstemp(temp.data());  // O_CREAT | O_EXCL: never follows a planted link
     if (fd < 0) return false;
-    bool ok = ::fchmod(fd, existed ? (old.st_mode & 07777) : NewFileMode()) == 0;
+    mode_t mode = existed ? (old.st_mode & 07777) : NewFileMode();
+    if (attributes == Attributes::MakeWritable) mode |= S_IWUSR;
+    bool ok = ::fchmod(fd, mode) == 0;
     if (ok && existed && (old.st_uid != ::geteuid() || old.st_gid != ::getegid())) {
         [[maybe_unused]] int ignored = ::fchown(fd, old.st_uid, old.st_gid);
     }
@@ -211,7 +213,7 @@ bool ReplaceFileContent(const fs::path& path, std::string_view content) {
     return true;
 }
 #else
-bool ReplaceFileContent(const fs::path& path, std::string_view content) {
+bool ReplaceFileContent(const fs::path& path, std::string_view content, Attributes attributes) {
     std::error_code ec;
     fs::path target = fs::is_symlink(fs::symlink_status(path, ec)) ? fs::weakly_canonical(path, ec) : path;
     if (ec) return false;
@@ -227,8 +229,17 @@ bool ReplaceFileContent(const fs::path& path, std::string_view content) {
              written == content.size() && FlushFileBuffers(handle);
         ok = CloseHandle(handle) && ok;
     }
+    // A read-only, hidden or system target refuses to be replaced; its attributes come back
+    // when the replacement fails.
+    const DWORD oldAttributes = GetFileAttributesW(target.c_str());
+    const bool clearAttributes = ok && attributes == Attributes::MakeWritable &&
+                                 oldAttributes != INVALID_FILE_ATTRIBUTES;
+    if (clearAttributes) ok = SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_NORMAL);
     ok = ok && MoveFileExW(tempName, target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-    if (!ok) DeleteFileW(tempName);
+    if (!ok) {
+        if (clearAttributes) SetFileAttributesW(target.c_str(), oldAttributes);
+        DeleteFileW(tempName);
+    }
     return ok;
 }
 #endif

@@ -67,7 +67,11 @@ private:
 // Replaces the content of the file at path: the new content goes into a temporary file in the
 // same folder, is flushed to disk and renamed over the target, so a crash or a full disk leaves
 // either the old or the new file, never a mix. A symbolic link keeps pointing at the replaced
-// file; an existing file's permissions are kept. False on any failure, the old file untouched.
-bool ReplaceFileContent(const std::filesystem::path& path, std::string_view content);
+// file; an existing file's permissions are kept, except that MakeWritable lets the user write
+// the new file (POSIX: owner write added; Windows: read-only, hidden and system removed).
+// False on any failure, the old file untouched, attributes included.
+enum class Attributes { Keep, MakeWritable };
+bool ReplaceFileContent(const std::filesystem::path& path, std::string_view content,
+                        Attributes attributes = Attributes::Keep);
 
 }  // namespace quorvane::platform

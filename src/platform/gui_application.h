@@ -7,6 +7,9 @@ class QApplication;
 
 namespace quorvane::platform {
 
+// Maps the Windows fonts the program names to installed fonts of the same widths.
+void UseMetricStandIns();
+
 class GuiApplication {
 public:
     // Uses the existing application object when there is one (tests start several runs in one

@@ -1,0 +1,69 @@
+#include "shell/event_loop.h"
+
+#include "ui/layout.h"
+#include "ui/main_window.h"
+
+namespace quorvane::shell {
+
+namespace {
+
+constexpr int kLayoutStep = 8;             // pixels of size change that relayout at once
+constexpr std::uint32_t kSettleMs = 150;   // a smaller change waits this long after the last step
+constexpr std::uint32_t kSmoothDelayMs = 80;
+
+bool SizeDiffers(const ui::MainWindow& main, platform::Size client) {
+    return client.width != main.laidOutWidth || client.height != main.laidOutHeight;
+}
+
+void TrackSize(Program& program, ui::MainWindow& main) {
+    const platform::Size client = main.toolkit.ClientSize(main.window);
+    main.measures = ui::MeasureLayout(client.width, client.height);
+    const std::uint32_t now = program.services.clock.TickMs();
+    if (client.width / kLayoutStep != main.laidOutWidth / kLayoutStep ||
+        client.height / kLayoutStep != main.laidOutHeight / kLayoutStep) {
+        main.smoothArmedAt = main.lastStepRelayoutAt = now;
+        main.smoothPending = true;
+        ui::RelayoutMainWindow(program, main);
+    } else if (SizeDiffers(main, client) && now - main.lastStepRelayoutAt > kSettleMs) {
+        ui::RelayoutMainWindow(program, main);
+        main.smoothArmedAt = now;
+        main.smoothPending = true;
+    }
+}
+
+void SmoothPictureWhenSettled(Program& program, ui::MainWindow& main) {
+    if (main.smoothPending && program.services.clock.TickMs() - main.smoothArmedAt > kSmoothDelayMs) {
+        main.smoothPending = false;
+        ui::ShowScaledPicture(main, platform::Scaling::Smooth);
+    }
+}
+
+// Closing the main window ends the program: the window goes at once, then the exit report.
+[[noreturn]] void ExitFromMainWindow(Program& program, ui::MainWindow& main) {
+    main.toolkit.CloseWindow(main.window);
+    EndProgram(program);
+}
+
+}  // namespace
+
+int PassWaitMs(const ui::MainWindow& main, platform::Size client) {
+    return (main.smoothPending || SizeDiffers(main, client)) ? 1 : -1;
+}
+
+void EventLoopPass(Program& program, ui::MainWindow& main) {
+    platform::Toolkit& tk = main.toolkit;
+    const platform::Event event = tk.WaitEvent(PassWaitMs(main, tk.ClientSize(main.window)));
+    TrackSize(program, main);
+    if (event.kind == platform::EventKind::Control) DispatchControlEvent(program, main, event);
+    SmoothPictureWhenSettled(program, main);
+    ui::UpdatePlayHover(main, tk.MousePosition(main.window));
+    if (event.kind == platform::EventKind::Close && event.window == main.window) {
+        ExitFromMainWindow(program, main);
+    }
+}
+
+void RunEventLoop(Program& program, ui::MainWindow& main) {
+    for (;;) EventLoopPass(program, main);
+}
+
+}  // namespace quorvane::shell

@@ -1,0 +1,50 @@
+// One program run in a working folder with scripted dialogs, a frozen clock, a fixed random
+// number, a recording network and browser, and a real (offscreen) toolkit.
+#pragma once
+
+#include <filesystem>
+
+#include "platform/dialogs.h"
+#include "platform/network.h"
+#include "platform/services.h"
+#include "platform/toolkit.h"
+#include "platform/web_browser.h"
+#include "shell/event_loop.h"
+#include "shell/program.h"
+#include "shell/startup.h"
+
+namespace quorvane::testing {
+
+struct FakeRun {
+    explicit FakeRun(const std::filesystem::path& folder)
+        : program(shell::Services{dialogs, clock, random, environment, network, browser}, folder) {}
+
+    // Runs the program; `script` acts once the event loop is about to start, then the main
+    // window's close box ends the run. Returns the exit code.
+    int Run(const shell::LoopStartHook& script = nullptr) {
+        return shell::RunProgram(program, toolkit, [&](ui::MainWindow& main) {
+            if (script) script(main);
+            toolkit.PostEvent({platform::EventKind::Close, main.window, 0, platform::EventType::None});
+        });
+    }
+
+    // Posts `event` (a wake-up by default) and runs passes of the event loop until every
+    // queued event, the toolkit's own included, has been handled.
+    void Pass(ui::MainWindow& main, platform::Event event = {platform::EventKind::Other}) {
+        toolkit.PostEvent(event);
+        do {
+            shell::EventLoopPass(program, main);
+        } while (toolkit.PendingEvents() > 0);
+    }
+
+    platform::ScriptedDialogs dialogs;
+    platform::ManualClock clock;
+    platform::FixedRandom random{4242};
+    platform::MapEnvironment environment;
+    platform::RecordingNetwork network;
+    platform::RecordingWebBrowser browser;
+    platform::Toolkit toolkit;
+    shell::Program program;
+};
+
+}  // namespace quorvane::testing
