@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "catalogue/catalogue_files.h"
+#include "gameconfig/read_config.h"
 #include "net/usage_reports.h"
 #include "platform/curl_network.h"
 #include "platform/files.h"
@@ -27,7 +28,6 @@ void SaveFirstTimeBackup(Program&) {}
 void BuildMainWindow(Program&) {}
 void FillResolutionLists(Program&) {}
 void ExamineDesktop(Program&) {}
-void ReadGameConfig(Program&, int /*slot*/) {}
 void RefreshSettingsList(Program&) {}
 void DisableApplyAndFocusList(Program&) {}
 void RunEventLoop(Program&) {}
@@ -107,7 +107,7 @@ int RunProgram(Program& program) {
             (void)category;
             program.services.dialogs.ShowMessage(CategoryFileUnreadableMessage());
         }
-        for (int slot : {3, 2, 1}) pending::ReadGameConfig(program, slot);
+        gameconfig::ReadGameConfigSet(program);
         pending::RefreshSettingsList(program);
         pending::DisableApplyAndFocusList(program);
         program.state.runStartTime = program.services.clock.TickMs();

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "gameconfig/messages.h"
 #include "support/test_folder.h"
 #include "support/unprivileged.h"
 
@@ -65,7 +66,9 @@ TEST(StartUp, FirstRunWritesTheTwelveLines) {
               "Width = 800\r\nHeight = 600\r\nUseFontName = Segoe UI\r\nUseFontSize = 10\r\n"
               "Config1 = \r\nConfig2 = \r\nConfig3 = \r\nGamePath = \r\nBP_Save = 0\r\n"
               "BP_Exit = 0\r\nTip1Given = 0\r\nID = 4242\r\n");
-    EXPECT_TRUE(run.dialogs.shownMessages.empty());
+    // No game file is configured yet: reading them warns for FalloutPrefs.ini and Fallout.ini.
+    EXPECT_EQ(run.dialogs.shownMessages, (std::vector<MessageBox>{gameconfig::ConfigUnreadableMessage(2),
+                                                                  gameconfig::ConfigUnreadableMessage(1)}));
     EXPECT_FLOAT_EQ(run.program.state.programVersion, 1.6f);
     EXPECT_EQ(run.program.state.prefsLoaded, 1);
     EXPECT_EQ(run.program.state.runStartTime, 1234u);
@@ -118,7 +121,7 @@ TEST(StartUp, WriteProtectedFolderStartsInReadOnlyMode) {
         // QZ03, then the run goes on with every preference at its default.
         const auto& shown = run.dialogs.shownMessages;
         const auto& prefs = run.program.prefs;
-        return shown.size() == 1 && shown[0] == kReadOnlyMode && prefs.width == 800 &&
+        return !shown.empty() && shown[0] == kReadOnlyMode && prefs.width == 800 &&
                prefs.config[1] == "null" && prefs.id == 0 && !prefs.HasOwnFont() &&
                run.program.state.configMissing == std::array<std::int32_t, 3>{1, 1, 1} &&
                run.program.catalogue.categoryCount == 1;
