@@ -23,7 +23,8 @@ struct Route {
     std::function<void()> handle;
 };
 
-std::vector<Route> Routes(Program& program, ui::MainWindow& main, const platform::Event& event) {
+std::vector<Route> Routes(Program& program, Windows& windows, const platform::Event& event) {
+    ui::MainWindow& main = windows.main;
     return {
         {main.settingsList, ChangeOnly, [&] { ui::OnListSelection(program, main); }},
         {main.valueControl1, AnyType, [&] { ui::OnValueControlEvent(program, main, event); }},
@@ -38,11 +39,12 @@ std::vector<Route> Routes(Program& program, ui::MainWindow& main, const platform
 
 }  // namespace
 
-void DispatchControlEvent(Program& program, ui::MainWindow& main, const platform::Event& event) {
+void DispatchControlEvent(Program& program, Windows& windows, const platform::Event& event) {
+    ui::MainWindow& main = windows.main;
     for (int i = 0; i < program.catalogue.categoryCount; ++i) {
         if (event.control == main.categoryButtons[static_cast<std::size_t>(i)]) ui::SwitchCategory(program, main, i);
     }
-    for (const Route& route : Routes(program, main, event)) {
+    for (const Route& route : Routes(program, windows, event)) {
         if (route.control != 0 && route.control == event.control && route.accepts(event.type)) {
             route.handle();
             return;

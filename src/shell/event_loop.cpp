@@ -50,11 +50,12 @@ int PassWaitMs(const ui::MainWindow& main, platform::Size client) {
     return (main.smoothPending || SizeDiffers(main, client)) ? 1 : -1;
 }
 
-void EventLoopPass(Program& program, ui::MainWindow& main) {
+void EventLoopPass(Program& program, Windows& windows) {
+    ui::MainWindow& main = windows.main;
     platform::Toolkit& tk = main.toolkit;
     const platform::Event event = tk.WaitEvent(PassWaitMs(main, tk.ClientSize(main.window)));
     TrackSize(program, main);
-    if (event.kind == platform::EventKind::Control) DispatchControlEvent(program, main, event);
+    if (event.kind == platform::EventKind::Control) DispatchControlEvent(program, windows, event);
     SmoothPictureWhenSettled(program, main);
     ui::UpdatePlayHover(main, tk.MousePosition(main.window));
     if (event.kind == platform::EventKind::Close && event.window == main.window) {
@@ -62,8 +63,8 @@ void EventLoopPass(Program& program, ui::MainWindow& main) {
     }
 }
 
-void RunEventLoop(Program& program, ui::MainWindow& main) {
-    for (;;) EventLoopPass(program, main);
+void RunEventLoop(Program& program, Windows& windows) {
+    for (;;) EventLoopPass(program, windows);
 }
 
 }  // namespace quorvane::shell

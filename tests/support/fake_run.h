@@ -22,18 +22,18 @@ struct FakeRun {
     // Runs the program; `script` acts once the event loop is about to start, then the main
     // window's close box ends the run. Returns the exit code.
     int Run(const shell::LoopStartHook& script = nullptr) {
-        return shell::RunProgram(program, toolkit, [&](ui::MainWindow& main) {
-            if (script) script(main);
-            toolkit.PostEvent({platform::EventKind::Close, main.window, 0, platform::EventType::None});
+        return shell::RunProgram(program, toolkit, [&](shell::Windows& windows) {
+            if (script) script(windows);
+            toolkit.PostEvent({platform::EventKind::Close, windows.main.window, 0, platform::EventType::None});
         });
     }
 
     // Posts `event` (a wake-up by default) and runs passes of the event loop until every
     // queued event, the toolkit's own included, has been handled.
-    void Pass(ui::MainWindow& main, platform::Event event = {platform::EventKind::Other}) {
+    void Pass(shell::Windows& windows, platform::Event event = {platform::EventKind::Other}) {
         toolkit.PostEvent(event);
         do {
-            shell::EventLoopPass(program, main);
+            shell::EventLoopPass(program, windows);
         } while (toolkit.PendingEvents() > 0);
     }
 

@@ -82,43 +82,44 @@ TEST(EventLoop, RelayoutTimingWithAFrozenClock) {
     WriteInstallation(folder);
     FakeRun run(folder.path());
     run.clock.now = 1000;
-    EXPECT_EQ(run.Run([&](MainWindow& main) {
+    EXPECT_EQ(run.Run([&](shell::Windows& windows) {
+        MainWindow& main = windows.main;
         // The first pass lays the window out although nobody resized it.
         EXPECT_EQ(main.laidOutWidth, 0);
-        run.Pass(main);
+        run.Pass(windows);
         EXPECT_EQ(main.laidOutWidth, 800);
         EXPECT_EQ(run.toolkit.Geometry(main.settingsList), (platform::Rect{145, 80, 335, 504}));
 
         EXPECT_TRUE(main.smoothPending);
         run.clock.now = 1080;
-        run.Pass(main);
+        run.Pass(windows);
         EXPECT_TRUE(main.smoothPending);
         run.clock.now = 1081;
-        run.Pass(main);
+        run.Pass(windows);
         EXPECT_FALSE(main.smoothPending);
         EXPECT_EQ(shell::PassWaitMs(main, {800, 600}), -1);  // settled: wait for the next event
 
         // An 8-pixel step relayouts at once; 3 more pixels wait 150 ms after that step.
         run.toolkit.ResizeClient(main.window, 808, 600);
         run.clock.now = 3000;
-        run.Pass(main);
+        run.Pass(windows);
         EXPECT_EQ(main.laidOutWidth, 808);
         run.toolkit.ResizeClient(main.window, 811, 600);
         EXPECT_EQ(shell::PassWaitMs(main, {811, 600}), 1);
         for (std::uint32_t t : {3010u, 3150u}) {
             run.clock.now = t;
-            run.Pass(main);
+            run.Pass(windows);
             EXPECT_EQ(main.laidOutWidth, 808) << t;
         }
         run.clock.now = 3151;
-        run.Pass(main);
+        run.Pass(windows);
         EXPECT_EQ(main.laidOutWidth, 811);
         EXPECT_TRUE(main.smoothPending);
         run.clock.now = 3231;
-        run.Pass(main);
+        run.Pass(windows);
         EXPECT_TRUE(main.smoothPending);
         run.clock.now = 3232;
-        run.Pass(main);
+        run.Pass(windows);
         EXPECT_FALSE(main.smoothPending);
     }), 0);
 }
@@ -127,14 +128,15 @@ TEST(EventLoop, PlayHoverChangesTheImageOnlyOnAChange) {
     TestFolder folder;
     WriteInstallation(folder);
     FakeRun run(folder.path());
-    run.Run([&](MainWindow& main) {
-        run.Pass(main);
+    run.Run([&](shell::Windows& windows) {
+        MainWindow& main = windows.main;
+        run.Pass(windows);
         run.toolkit.OverrideMousePosition(platform::Point{750, 30});
-        run.Pass(main);
+        run.Pass(windows);
         EXPECT_TRUE(main.playHover);
         EXPECT_EQ(run.toolkit.PictureOf(main.playButton).PixelAt(5, 22), (Rgb{44, 47, 47}));
         run.toolkit.OverrideMousePosition(platform::Point{789, 30});
-        run.Pass(main);
+        run.Pass(windows);
         EXPECT_FALSE(main.playHover);
         EXPECT_EQ(run.toolkit.PictureOf(main.playButton).PixelAt(5, 22), (Rgb{32, 34, 34}));
         run.toolkit.OverrideMousePosition(std::nullopt);
@@ -145,7 +147,8 @@ TEST(SettingsList, RowsMarksTintsAndTheHiddenHeight) {
     TestFolder folder;
     WriteInstallation(folder);
     FakeRun run(folder.path());
-    run.Run([&](MainWindow& main) {
+    run.Run([&](shell::Windows& windows) {
+        MainWindow& main = windows.main;
         platform::Toolkit& tk = run.toolkit;
         catalogue::Catalogue& c = run.program.catalogue;
         EXPECT_EQ(main.ghostRow, 3);
@@ -186,12 +189,13 @@ TEST(Editor, OnOffDescriptionPictureAndTip) {
     TestFolder folder;
     WriteInstallation(folder);
     FakeRun run(folder.path());
-    run.Run([&](MainWindow& main) {
+    run.Run([&](shell::Windows& windows) {
+        MainWindow& main = windows.main;
         platform::Toolkit& tk = run.toolkit;
-        run.Pass(main);
+        run.Pass(windows);
         EXPECT_EQ(tk.Tooltip(main.pictureView), "Click to toggle between images.");
         tk.ListSelectRow(main.settingsList, 0);
-        run.Pass(main, Control(main.settingsList, EventType::Change));
+        run.Pass(windows, Control(main.settingsList, EventType::Change));
         ASSERT_NE(main.valueControl1, 0);
         EXPECT_EQ(tk.Text(main.editorFrame), "Switch");
         EXPECT_TRUE(tk.IsChecked(main.valueControl1));
@@ -204,21 +208,21 @@ TEST(Editor, OnOffDescriptionPictureAndTip) {
         EXPECT_EQ(tk.PictureOf(main.pictureView).PixelAt(10, 10), kHeaderColour);
 
         // A click on the pressed "ON" keeps it pressed and still enables Apply.
-        run.Pass(main, Control(main.valueControl1));
+        run.Pass(windows, Control(main.valueControl1));
         EXPECT_TRUE(tk.IsChecked(main.valueControl1));
         EXPECT_TRUE(tk.IsEnabled(main.applyButton));
-        run.Pass(main, Control(main.valueControl2));
+        run.Pass(windows, Control(main.valueControl2));
         EXPECT_FLOAT_EQ(run.program.catalogue.At(0, 1).current, 0);
         EXPECT_EQ(tk.ListCell(main.settingsList, 0, 1), "OFF *");
 
         // The first click on the picture retires its tooltip for good.
-        run.Pass(main, Control(main.pictureView));
+        run.Pass(windows, Control(main.pictureView));
         EXPECT_EQ(main.pictureIndex, 1);
         EXPECT_EQ(tk.Tooltip(main.pictureView), "");
         EXPECT_NE(ReadBytes(folder / "QRZprefs.ini").find("Tip1Given = 1\r\n"), std::string::npos);
         // Reopening the same setting (as a relayout does) keeps the picture toggled to.
         tk.ResizeClient(main.window, 900, 700);
-        run.Pass(main);
+        run.Pass(windows);
         EXPECT_EQ(main.pictureIndex, 1);
     });
 }
@@ -228,24 +232,25 @@ TEST(Journey, SwitchCategorySelectMoveSliderAndApply) {
     WriteInstallation(folder);
     const std::string prefsBefore = ReadBytes(folder / "ini/FalloutPrefs.ini");
     FakeRun run(folder.path());
-    EXPECT_EQ(run.Run([&](MainWindow& main) {
+    EXPECT_EQ(run.Run([&](shell::Windows& windows) {
+        MainWindow& main = windows.main;
         platform::Toolkit& tk = run.toolkit;
-        run.Pass(main);
-        run.Pass(main, Control(main.categoryButtons[1]));
+        run.Pass(windows);
+        run.Pass(windows, Control(main.categoryButtons[1]));
         EXPECT_EQ(run.program.catalogue.currentCategory, 1);
         EXPECT_FALSE(tk.IsEnabled(main.categoryButtons[1]));
         tk.ListSelectRow(main.settingsList, 0);
-        run.Pass(main, Control(main.settingsList, EventType::Change));
+        run.Pass(windows, Control(main.settingsList, EventType::Change));
         ASSERT_NE(main.valueControl1, 0);
         EXPECT_EQ(tk.SliderRange(main.valueControl1), (std::pair{0, 20}));
         EXPECT_EQ(tk.SliderPosition(main.valueControl1), 10);
         tk.SetSliderPosition(main.valueControl1, 14);
-        run.Pass(main, Control(main.valueControl1, EventType::Change));
+        run.Pass(windows, Control(main.valueControl1, EventType::Change));
         EXPECT_EQ(tk.Text(main.valueControl2), "70");
         EXPECT_EQ(tk.ListCell(main.settingsList, 0, 1), "70 *");
         EXPECT_TRUE(tk.IsEnabled(main.applyButton));
 
-        run.Pass(main, Control(main.applyButton));
+        run.Pass(windows, Control(main.applyButton));
         EXPECT_FALSE(tk.IsEnabled(main.applyButton));
         EXPECT_EQ(tk.ListCell(main.settingsList, 0, 1), "70");
         EXPECT_EQ(tk.ListSelectedRow(main.settingsList), -1);

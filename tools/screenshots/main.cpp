@@ -30,22 +30,24 @@ struct Shooter {
     platform::Toolkit toolkit;
 
     // Lets the loop settle: relayout, then the smooth picture 80 ms later.
-    void Settle(shell::Program& program, ui::MainWindow& main) {
+    void Settle(shell::Program& program, shell::Windows& windows) {
+        ui::MainWindow& main = windows.main;
         for (int i = 0; i < 4; ++i) {
             clock.now += 200;
             toolkit.PostEvent({platform::EventKind::Other, main.window});
-            shell::EventLoopPass(program, main);
+            shell::EventLoopPass(program, windows);
         }
     }
 
-    void Shoot(shell::Program& program, ui::MainWindow& main, int width, int height, int row,
+    void Shoot(shell::Program& program, shell::Windows& windows, int width, int height, int row,
                const fs::path& file) {
+        ui::MainWindow& main = windows.main;
         toolkit.ResizeClient(main.window, width, height);
-        Settle(program, main);
+        Settle(program, windows);
         toolkit.ListSelectRow(main.settingsList, row);
         toolkit.PostEvent({platform::EventKind::Control, main.window, main.settingsList, platform::EventType::Change});
-        shell::EventLoopPass(program, main);
-        Settle(program, main);
+        shell::EventLoopPass(program, windows);
+        Settle(program, windows);
         if (!toolkit.SaveScreenshot(main.window, file)) std::fprintf(stderr, "cannot write %s\n", file.c_str());
         else std::printf("%s\n", file.c_str());
     }
@@ -67,9 +69,9 @@ int main(int argc, char** argv) {
     shell::Program program(shell::Services{shooter.dialogs, shooter.clock, shooter.random, shooter.environment,
                                            shooter.network, shooter.browser},
                            fs::absolute(argv[1]));
-    return shell::RunProgram(program, shooter.toolkit, [&](ui::MainWindow& main) {
-        shooter.Shoot(program, main, 800, 600, 2, out / "main-800x600.png");
-        shooter.Shoot(program, main, 1200, 800, 0, out / "main-1200x800.png");
-        shooter.toolkit.PostEvent({platform::EventKind::Close, main.window});
+    return shell::RunProgram(program, shooter.toolkit, [&](shell::Windows& windows) {
+        shooter.Shoot(program, windows, 800, 600, 2, out / "main-800x600.png");
+        shooter.Shoot(program, windows, 1200, 800, 0, out / "main-1200x800.png");
+        shooter.toolkit.PostEvent({platform::EventKind::Close, windows.main.window});
     });
 }
