@@ -12,7 +12,11 @@
 #include "platform/qt_dialogs.h"
 #include "platform/qt_web_browser.h"
 #include "platform/services.h"
+#include "shell/event_loop.h"
 #include "shell/messages.h"
+#include "ui/editor.h"
+#include "ui/main_window.h"
+#include "ui/settings_list.h"
 
 namespace quorvane::shell {
 
@@ -25,12 +29,6 @@ void DiscoverConfigFiles(Program&) {}
 void RunSetupWindow(Program&) {}
 void FindGameExecutable(Program&) {}
 void SaveFirstTimeBackup(Program&) {}
-void BuildMainWindow(Program&) {}
-void FillResolutionLists(Program&) {}
-void ExamineDesktop(Program&) {}
-void RefreshSettingsList(Program&) {}
-void DisableApplyAndFocusList(Program&) {}
-void RunEventLoop(Program&) {}
 }  // namespace pending
 
 bool AnyConfigMissing(const Program& program) {
@@ -88,7 +86,7 @@ void CheckConfigFiles(Program& program) {
     }
 }
 
-int RunProgram(Program& program) {
+int RunProgram(Program& program, platform::Toolkit& toolkit, const LoopStartHook& atLoopStart) {
     try {
         program.state = StartupState{};
         program.state.programVersion = kProgramVersion;
@@ -100,20 +98,23 @@ int RunProgram(Program& program) {
         CheckConfigFiles(program);
 
         LoadCatalogue(program);
-        pending::BuildMainWindow(program);
-        pending::FillResolutionLists(program);
-        pending::ExamineDesktop(program);
+        Windows windows(toolkit);
+        ui::MainWindow& main = windows.main;
+        ui::BuildMainWindow(program, main);
+        main.resolutionWidths.assign(std::begin(ui::kResolutionWidths), std::end(ui::kResolutionWidths));
+        main.resolutionHeights.assign(std::begin(ui::kResolutionHeights), std::end(ui::kResolutionHeights));
+        main.desktopSize = toolkit.DesktopSize();
         for (int category : catalogue::LoadCategoryFiles(program.catalogue, program.workDir)) {
             (void)category;
             program.services.dialogs.ShowMessage(CategoryFileUnreadableMessage());
         }
         gameconfig::ReadGameConfigSet(program);
-        pending::RefreshSettingsList(program);
-        pending::DisableApplyAndFocusList(program);
+        ui::RefreshSettingsList(program, main, program.catalogue.currentCategory);
+        toolkit.SetEnabled(main.applyButton, false);
+        toolkit.SetFocus(main.settingsList);
         program.state.runStartTime = program.services.clock.TickMs();
-        pending::RunEventLoop(program);
-        // Without an event loop the run is over once the sequence has run.
-        EndProgram(program);
+        if (atLoopStart) atLoopStart(windows);
+        RunEventLoop(program, windows);
     } catch (const ProgramEnded& ended) {
         return ended.exitCode;
     }
@@ -130,7 +131,8 @@ int StartProgram(int argc, char** argv) {
     std::error_code ec;
     Program program(Services{dialogs, clock, random, environment, network, browser},
                     std::filesystem::current_path(ec));
-    return RunProgram(program);
+    platform::Toolkit toolkit;
+    return RunProgram(program, toolkit);
 }
 
 }  // namespace quorvane::shell

@@ -1,7 +1,11 @@
 // Start-up and shutdown: the program's fixed sequence from its first step to the event loop.
 #pragma once
 
+#include <functional>
+
+#include "platform/toolkit.h"
 #include "shell/program.h"
+#include "shell/event_loop.h"
 
 namespace quorvane::shell {
 
@@ -11,9 +15,12 @@ inline constexpr float kProgramVersion = 1.6f;
 // folder and returns the process's exit code once the program has ended.
 int StartProgram(int argc, char** argv);
 
+// Called once the main window is ready, right before the event loop starts (scripted runs).
+using LoopStartHook = std::function<void(Windows&)>;
+
 // Runs the start-up sequence and everything after it for one program run; returns the exit
-// code when the run ends through EndProgram. The toolkit must already be set up.
-int RunProgram(Program& program);
+// code when the run ends through EndProgram. The toolkit's application must already exist.
+int RunProgram(Program& program, platform::Toolkit& toolkit, const LoopStartHook& atLoopStart = nullptr);
 
 // The configuration check of start-up: marks the slots whose file is gone. Fallout_default.ini
 // is tolerated missing when its path is short ("" or "null") and the other two files exist.

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "gameconfig/messages.h"
+#include "support/fake_run.h"
 #include "support/test_folder.h"
 #include "support/unprivileged.h"
 
@@ -15,6 +15,7 @@ namespace fs = std::filesystem;
 using platform::MessageBox;
 using platform::MessageButtons;
 using platform::MessageIcon;
+using testing::FakeRun;
 using testing::ReadBytes;
 using testing::TestFolder;
 using testing::WriteBytes;
@@ -25,20 +26,6 @@ const MessageBox kReadOnlyMode{
 const MessageBox kIndexMissing{
     "Error", "File missing: \"Data\\Category.ini\"\nReinstall the program.\n\nError code: QZ01",
     MessageIcon::Stop, MessageButtons::Ok};
-
-// One program run in a working folder, with scripted dialogs and a fixed random number.
-struct FakeRun {
-    explicit FakeRun(const fs::path& folder)
-        : program(Services{dialogs, clock, random, environment, network, browser}, folder) {}
-
-    platform::ScriptedDialogs dialogs;
-    platform::ManualClock clock;
-    platform::FixedRandom random{4242};
-    platform::MapEnvironment environment;
-    platform::RecordingNetwork network;
-    platform::RecordingWebBrowser browser;
-    Program program;
-};
 
 // The reports a run sent, leaving out the exit report.
 std::vector<std::string> StartReports(const platform::RecordingNetwork& network) {
@@ -60,15 +47,12 @@ TEST(StartUp, FirstRunWritesTheTwelveLines) {
     FakeRun run(folder.path());
     run.clock.now = 1234;
 
-    EXPECT_EQ(RunProgram(run.program), 0);
+    EXPECT_EQ(run.Run(), 0);
 
     EXPECT_EQ(ReadBytes(folder / "QRZprefs.ini"),
               "Width = 800\r\nHeight = 600\r\nUseFontName = Segoe UI\r\nUseFontSize = 10\r\n"
               "Config1 = \r\nConfig2 = \r\nConfig3 = \r\nGamePath = \r\nBP_Save = 0\r\n"
               "BP_Exit = 0\r\nTip1Given = 0\r\nID = 4242\r\n");
-    // No game file is configured yet: reading them warns for FalloutPrefs.ini and Fallout.ini.
-    EXPECT_EQ(run.dialogs.shownMessages, (std::vector<MessageBox>{gameconfig::ConfigUnreadableMessage(2),
-                                                                  gameconfig::ConfigUnreadableMessage(1)}));
     EXPECT_FLOAT_EQ(run.program.state.programVersion, 1.6f);
     EXPECT_EQ(run.program.state.prefsLoaded, 1);
     EXPECT_EQ(run.program.state.runStartTime, 1234u);
@@ -88,7 +72,7 @@ TEST(StartUp, NormalStartDoesNotRewriteThePreferences) {
     const auto before = fs::last_write_time(folder / "QRZprefs.ini");
     FakeRun run(folder.path());
 
-    EXPECT_EQ(RunProgram(run.program), 0);
+    EXPECT_EQ(run.Run(), 0);
 
     EXPECT_EQ(ReadBytes(folder / "QRZprefs.ini"), prefs);
     EXPECT_EQ(fs::last_write_time(folder / "QRZprefs.ini"), before);
@@ -102,7 +86,7 @@ TEST(StartUp, MissingCategoryIndexShowsQz01AndEndsWithCodeZero) {
     TestFolder folder;
     FakeRun run(folder.path());
 
-    EXPECT_EQ(RunProgram(run.program), 0);
+    EXPECT_EQ(run.Run(), 0);
 
     ASSERT_EQ(run.dialogs.shownMessages.size(), 1u);
     EXPECT_EQ(run.dialogs.shownMessages[0], kIndexMissing);
@@ -117,7 +101,7 @@ TEST(StartUp, WriteProtectedFolderStartsInReadOnlyMode) {
     std::string failure;
     EXPECT_TRUE(testing::RunWithoutWriteAccess(folder.path(), [&] {
         FakeRun run(folder.path());
-        if (RunProgram(run.program) != 0) return false;
+        if (run.Run() != 0) return false;
         // QZ03, then the run goes on with every preference at its default.
         const auto& shown = run.dialogs.shownMessages;
         const auto& prefs = run.program.prefs;
@@ -162,7 +146,7 @@ TEST(StartUp, FirstRunReportsGoOutBeforeTheInstallationNumberIsDrawn) {
     TestFolder folder;
     WriteCatalogue(folder);
     FakeRun first(folder.path());
-    EXPECT_EQ(RunProgram(first.program), 0);
+    EXPECT_EQ(first.Run(), 0);
     // Every file counts as found and no executable is: "OK", then "PPFAIL", both with ID 0.
     EXPECT_EQ(StartReports(first.network),
               (std::vector<std::string>{"http://reports.quorvane.invalid/qrz.php?u=0&s=OK",
@@ -170,7 +154,7 @@ TEST(StartUp, FirstRunReportsGoOutBeforeTheInstallationNumberIsDrawn) {
     EXPECT_EQ(first.program.prefs.id, 4242);
 
     FakeRun normal(folder.path());
-    EXPECT_EQ(RunProgram(normal.program), 0);
+    EXPECT_EQ(normal.Run(), 0);
     EXPECT_TRUE(StartReports(normal.network).empty());
 }
 
