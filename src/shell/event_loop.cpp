@@ -1,5 +1,6 @@
 #include "shell/event_loop.h"
 
+#include "net/usage_reports.h"
 #include "ui/layout.h"
 #include "ui/main_window.h"
 
@@ -41,6 +42,7 @@ void SmoothPictureWhenSettled(Program& program, ui::MainWindow& main) {
 // Closing the main window ends the program: the window goes at once, then the exit report.
 [[noreturn]] void ExitFromMainWindow(Program& program, ui::MainWindow& main) {
     main.toolkit.CloseWindow(main.window);
+    net::SendExitReport(program, 0);
     EndProgram(program);
 }
 

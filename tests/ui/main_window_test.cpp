@@ -256,6 +256,9 @@ TEST(Journey, SwitchCategorySelectMoveSliderAndApply) {
         EXPECT_EQ(tk.ListSelectedRow(main.settingsList), -1);
     }), 0);
     EXPECT_EQ(ReadBytes(folder / "ini/Fallout.ini"), "[General]\r\niTest=70\r\nbOn=1\r\n");
+    // Closing the main window sent the exit report, and it was the run's only report.
+    ASSERT_EQ(run.network.requests.size(), 1u);
+    EXPECT_NE(run.network.requests[0].find("TIME-"), std::string::npos) << run.network.requests[0];
     EXPECT_EQ(ReadBytes(folder / "ini/FalloutPrefs.ini"), prefsBefore);
     EXPECT_TRUE(run.dialogs.shownMessages.empty());
 }
