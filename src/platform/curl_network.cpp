@@ -29,7 +29,8 @@ public:
         return size < room;
     }
 
-    // The moment the current phase gives up; none while connecting.
+    // The moment the current phase gives up; none while connecting. Should libcurl never
+    // report the request as sent, the send time-out still ends the wait.
     std::optional<SteadyClock::time_point> Deadline() const {
         if (sentAt_) return *sentAt_ + timeouts_.reply;
         if (connectedAt_) return *connectedAt_ + timeouts_.send;
