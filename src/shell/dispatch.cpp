@@ -2,6 +2,7 @@
 #include <functional>
 #include <vector>
 
+#include "launcher/launcher.h"
 #include "shell/event_loop.h"
 #include "ui/commands.h"
 #include "ui/editor.h"
@@ -32,7 +33,7 @@ std::vector<Route> Routes(Program& program, Windows& windows, const platform::Ev
         {main.pictureView, NotDragStart, [&] { ui::TogglePicture(program, main); }},
         {main.applyButton, AnyType, [&] { ui::ApplyChanges(program, main); }},
         {main.presetsButton, AnyType, [] {}},   // the presets window
-        {main.playButton, LeftClickOnly, [] {}},  // the game launcher
+        {main.playButton, LeftClickOnly, [&] { launcher::PlayGame(program, main); }},
         {main.settingsButton, AnyType, [] {}},  // the settings window
     };
 }

@@ -42,7 +42,7 @@ void SmoothPictureWhenSettled(Program& program, ui::MainWindow& main) {
 // Closing the main window ends the program: the window goes at once, then the exit report.
 [[noreturn]] void ExitFromMainWindow(Program& program, ui::MainWindow& main) {
     main.toolkit.CloseWindow(main.window);
-    net::SendExitReport(program, 0);
+    net::SendExitReport(program, program.state.gamesStarted);
     EndProgram(program);
 }
 

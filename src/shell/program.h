@@ -12,6 +12,7 @@
 #include "platform/dialogs.h"
 #include "platform/network.h"
 #include "platform/prefs_file.h"
+#include "platform/processes.h"
 #include "platform/services.h"
 #include "platform/web_browser.h"
 #include "shell/program_prefs.h"
@@ -25,6 +26,7 @@ struct Services {
     platform::Environment& environment;
     platform::Network& network;
     platform::WebBrowser& browser;
+    platform::ProcessStarter& processes;
 };
 
 struct StartupState {
@@ -34,6 +36,7 @@ struct StartupState {
     std::int32_t prefsLoaded = 0;  // 1 once the preferences have been read
     std::uint32_t runStartTime = 0;
     std::int32_t networkReady = 0;  // 1 once the network services have started
+    std::int32_t gamesStarted = 0;  // games started directly by Play in this run, for the exit report
 };
 
 class Program {

@@ -10,6 +10,7 @@
 #include "platform/files.h"
 #include "platform/gui_application.h"
 #include "platform/qt_dialogs.h"
+#include "platform/qt_processes.h"
 #include "platform/qt_web_browser.h"
 #include "platform/services.h"
 #include "shell/event_loop.h"
@@ -128,8 +129,9 @@ int StartProgram(int argc, char** argv) {
     platform::SystemEnvironment environment;
     platform::CurlNetwork network;
     platform::QtWebBrowser browser;
+    platform::QtProcessStarter processes;
     std::error_code ec;
-    Program program(Services{dialogs, clock, random, environment, network, browser},
+    Program program(Services{dialogs, clock, random, environment, network, browser, processes},
                     std::filesystem::current_path(ec));
     platform::Toolkit toolkit;
     return RunProgram(program, toolkit);

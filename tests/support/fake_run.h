@@ -1,11 +1,12 @@
 // One program run in a working folder with scripted dialogs, a frozen clock, a fixed random
-// number, a recording network and browser, and a real (offscreen) toolkit.
+// number, a recording network, browser and process start, and a real (offscreen) toolkit.
 #pragma once
 
 #include <filesystem>
 
 #include "platform/dialogs.h"
 #include "platform/network.h"
+#include "platform/processes.h"
 #include "platform/services.h"
 #include "platform/toolkit.h"
 #include "platform/web_browser.h"
@@ -17,7 +18,7 @@ namespace quorvane::testing {
 
 struct FakeRun {
     explicit FakeRun(const std::filesystem::path& folder)
-        : program(shell::Services{dialogs, clock, random, environment, network, browser}, folder) {}
+        : program(shell::Services{dialogs, clock, random, environment, network, browser, processes}, folder) {}
 
     // Runs the program; `script` acts once the event loop is about to start, then the main
     // window's close box ends the run. Returns the exit code.
@@ -43,6 +44,7 @@ struct FakeRun {
     platform::MapEnvironment environment;
     platform::RecordingNetwork network;
     platform::RecordingWebBrowser browser;
+    platform::RecordingProcessStarter processes;
     platform::Toolkit toolkit;
     shell::Program program;
 };

@@ -9,6 +9,7 @@
 #include "platform/dialogs.h"
 #include "platform/gui_application.h"
 #include "platform/network.h"
+#include "platform/processes.h"
 #include "platform/services.h"
 #include "platform/toolkit.h"
 #include "platform/web_browser.h"
@@ -27,6 +28,7 @@ struct Shooter {
     platform::SystemEnvironment environment;
     platform::RecordingNetwork network;
     platform::RecordingWebBrowser browser;
+    platform::RecordingProcessStarter processes;
     platform::Toolkit toolkit;
 
     // Lets the loop settle: relayout, then the smooth picture 80 ms later.
@@ -67,7 +69,7 @@ int main(int argc, char** argv) {
     fs::create_directories(out);
     Shooter shooter;
     shell::Program program(shell::Services{shooter.dialogs, shooter.clock, shooter.random, shooter.environment,
-                                           shooter.network, shooter.browser},
+                                           shooter.network, shooter.browser, shooter.processes},
                            fs::absolute(argv[1]));
     return shell::RunProgram(program, shooter.toolkit, [&](shell::Windows& windows) {
         shooter.Shoot(program, windows, 800, 600, 2, out / "main-800x600.png");
