@@ -32,3 +32,18 @@ quorvane_build() {
   cmake -S "$QUORVANE_ROOT" -B "$dir" "$@" >/dev/null
   cmake --build "$dir" --parallel "$(nproc)"
 }
+
+# quorvane_prepare_run_folder <folder> <build folder>: a working folder for the program. A new
+# folder gets the demo set-up (sample game files and the hints to find them); the catalogue and
+# its pictures are refreshed every time. The program's own files there are never touched.
+quorvane_prepare_run_folder() {
+  local run=$1 build=$2
+  if [ ! -d "$run" ]; then
+    mkdir -p "$run"
+    [ -d "$QUORVANE_ROOT/demo" ] && cp -R "$QUORVANE_ROOT/demo/." "$run/"
+  fi
+  mkdir -p "$run/Data"
+  cp -R "$QUORVANE_ROOT/data/Data/." "$run/Data/"
+  [ -d "$build/pictures/Data" ] && cp -R "$build/pictures/Data/." "$run/Data/"
+  return 0
+}

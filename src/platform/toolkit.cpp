@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCursor>
@@ -224,6 +225,12 @@ void Toolkit::ResizeClient(int window, int width, int height) {
     if (QWidget* widget = state_->Widget(window)) widget->resize(width, height);
 }
 
+void Toolkit::CentreOver(int window, int over) {
+    QWidget* widget = state_->Widget(window);
+    QWidget* anchor = state_->Widget(over);
+    if (widget && anchor) widget->move(anchor->geometry().center() - widget->rect().center());
+}
+
 void Toolkit::SetDefaultFont(std::optional<Font> font) { state_->defaultFont = std::move(font); }
 
 int Toolkit::CreateButton(int parent, Rect box, std::string_view caption, bool toggle) {
@@ -233,6 +240,13 @@ int Toolkit::CreateButton(int parent, Rect box, std::string_view caption, bool t
     QObject::connect(button, &QPushButton::clicked, state_.get(),
                      [this, button] { state_->Report(button, EventType::LeftClick); });
     return state_->Adopt(button, parent, box);
+}
+
+int Toolkit::CreateCheckBox(int parent, Rect box, std::string_view caption) {
+    auto* checkBox = new QCheckBox(FromCp1252(caption));
+    QObject::connect(checkBox, &QCheckBox::clicked, state_.get(),
+                     [this, checkBox] { state_->Report(checkBox, EventType::LeftClick); });
+    return state_->Adopt(checkBox, parent, box);
 }
 
 int Toolkit::CreateLabel(int parent, Rect box, std::string_view text, bool alignRight,

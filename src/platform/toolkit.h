@@ -51,11 +51,15 @@ public:
     void SetMinimumClientSize(int window, int width, int height);
     Size ClientSize(int window) const;
     void ResizeClient(int window, int width, int height);
+    // Moves the window so that it is centred over the window `over`, which does not own it.
+    void CentreOver(int window, int over);
 
     // The font given to every control created from now on; none: the toolkit's standard font.
     void SetDefaultFont(std::optional<Font> font);
 
     int CreateButton(int parent, Rect box, std::string_view caption, bool toggle = false);
+    // An independent check box with its caption; each click toggles it and reports LeftClick.
+    int CreateCheckBox(int parent, Rect box, std::string_view caption);
     int CreateLabel(int parent, Rect box, std::string_view text, bool alignRight = false,
                     std::optional<Rgb> background = std::nullopt);
     int CreateFrame(int parent, Rect box, std::string_view caption);

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "launcher/launcher.h"
+#include "net/update_check.h"
 #include "shell/event_loop.h"
 #include "ui/commands.h"
 #include "ui/editor.h"
@@ -26,6 +27,8 @@ struct Route {
 
 std::vector<Route> Routes(Program& program, Windows& windows, const platform::Event& event) {
     ui::MainWindow& main = windows.main;
+    launcher::SettingsWindow& settings = windows.settings;
+    platform::Toolkit& tk = main.toolkit;
     return {
         {main.settingsList, ChangeOnly, [&] { ui::OnListSelection(program, main); }},
         {main.valueControl1, AnyType, [&] { ui::OnValueControlEvent(program, main, event); }},
@@ -34,7 +37,14 @@ std::vector<Route> Routes(Program& program, Windows& windows, const platform::Ev
         {main.applyButton, AnyType, [&] { ui::ApplyChanges(program, main); }},
         {main.presetsButton, AnyType, [] {}},   // the presets window
         {main.playButton, LeftClickOnly, [&] { launcher::PlayGame(program, main); }},
-        {main.settingsButton, AnyType, [] {}},  // the settings window
+        {main.settingsButton, AnyType, [&] { launcher::OpenSettingsWindow(program, tk, settings, main.window); }},
+        {settings.browseButtons[0], AnyType, [&] { launcher::OnBrowsePath(program, tk, settings, event.control); }},
+        {settings.browseButtons[1], AnyType, [&] { launcher::OnBrowsePath(program, tk, settings, event.control); }},
+        {settings.browseButtons[2], AnyType, [&] { launcher::OnBrowsePath(program, tk, settings, event.control); }},
+        {settings.browseButtons[3], AnyType, [&] { launcher::OnBrowsePath(program, tk, settings, event.control); }},
+        {settings.okButton, AnyType, [&] { launcher::OnSettingsOk(program, tk, settings); }},
+        {settings.cancelButton, AnyType, [&] { launcher::OnSettingsCancel(tk, settings); }},
+        {settings.updateButton, AnyType, [&] { net::CheckForUpdates(program); }},
     };
 }
 

@@ -63,6 +63,11 @@ void EventLoopPass(Program& program, Windows& windows) {
     if (event.kind == platform::EventKind::Close && event.window == main.window) {
         ExitFromMainWindow(program, main);
     }
+    // The settings window's close box acts as its Cancel.
+    if (event.kind == platform::EventKind::Close && windows.settings.window != 0 &&
+        event.window == windows.settings.window) {
+        launcher::OnSettingsCancel(tk, windows.settings);
+    }
 }
 
 void RunEventLoop(Program& program, Windows& windows) {

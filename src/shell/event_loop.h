@@ -1,6 +1,7 @@
 // The program's one event loop for the main window and the windows opened from it.
 #pragma once
 
+#include "launcher/settings_window.h"
 #include "platform/toolkit.h"
 #include "shell/program.h"
 #include "ui/main_window.h"
@@ -12,6 +13,7 @@ namespace quorvane::shell {
 struct Windows {
     explicit Windows(platform::Toolkit& toolkit) : main(toolkit) {}
     ui::MainWindow main;
+    launcher::SettingsWindow settings;
 };
 
 // Runs passes until the program ends; never returns normally.

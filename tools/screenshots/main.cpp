@@ -1,4 +1,4 @@
-// Writes PNG screenshots of the main window from the offscreen platform:
+// Writes PNG screenshots of the main window and the settings window from the offscreen platform:
 //   quorvane_screenshots <working folder> <output folder>
 // The working folder is used as the program's own (catalogue, QRZprefs.ini, game files).
 #include <QApplication>
@@ -50,7 +50,20 @@ struct Shooter {
         toolkit.PostEvent({platform::EventKind::Control, main.window, main.settingsList, platform::EventType::Change});
         shell::EventLoopPass(program, windows);
         Settle(program, windows);
-        if (!toolkit.SaveScreenshot(main.window, file)) std::fprintf(stderr, "cannot write %s\n", file.c_str());
+        Save(main.window, file);
+    }
+
+    // The settings window, opened by its button in the main window.
+    void ShootSettings(shell::Program& program, shell::Windows& windows, const fs::path& file) {
+        toolkit.PostEvent({platform::EventKind::Control, windows.main.window, windows.main.settingsButton,
+                           platform::EventType::LeftClick});
+        shell::EventLoopPass(program, windows);
+        Settle(program, windows);
+        Save(windows.settings.window, file);
+    }
+
+    void Save(int window, const fs::path& file) {
+        if (!toolkit.SaveScreenshot(window, file)) std::fprintf(stderr, "cannot write %s\n", file.c_str());
         else std::printf("%s\n", file.c_str());
     }
 };
@@ -74,6 +87,7 @@ int main(int argc, char** argv) {
     return shell::RunProgram(program, shooter.toolkit, [&](shell::Windows& windows) {
         shooter.Shoot(program, windows, 800, 600, 2, out / "main-800x600.png");
         shooter.Shoot(program, windows, 1200, 800, 0, out / "main-1200x800.png");
+        shooter.ShootSettings(program, windows, out / "settings.png");
         shooter.toolkit.PostEvent({platform::EventKind::Close, windows.main.window});
     });
 }
