@@ -9,8 +9,8 @@
 namespace quorvane::platform {
 
 enum class MessageIcon { None, Information, Exclamation, Warning, Stop };
-enum class MessageButtons { Ok, YesNo };
-enum class MessageAnswer { Ok, Yes, No };
+enum class MessageButtons { Ok, YesNo, YesNoCancel };
+enum class MessageAnswer { Ok, Yes, No, Cancel };
 
 struct MessageBox {
     std::string title;

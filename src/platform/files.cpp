@@ -1,6 +1,10 @@
 #include "platform/files.h"
 
 #include <algorithm>
+#include <chrono>
+#include <ctime>
+#include <fstream>
+#include <iterator>
 #include <cstring>
 #include <system_error>
 
@@ -149,6 +153,50 @@ bool LineReader::Next(std::string& line) {
     }
 }
 
+namespace {
+
+// Gives a finished temporary file the time it is to carry once it replaces its target.
+bool KeepModifiedTime(const fs::path& temp, std::optional<fs::file_time_type> modified) {
+    if (!modified) return true;
+    std::error_code ec;
+    fs::last_write_time(temp, *modified, ec);
+    return !ec;
+}
+
+std::optional<std::string> ReadWholeFile(const fs::path& path) {
+    if (!CanOpenForReading(path)) return std::nullopt;
+    std::ifstream in(path, std::ios::binary);
+    std::string content{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (!in && !in.eof()) return std::nullopt;
+    return content;
+}
+
+}  // namespace
+
+bool CopyFileOver(const fs::path& source, const fs::path& target, Attributes attributes) {
+    std::error_code ec;
+    const fs::file_time_type modified = fs::last_write_time(source, ec);
+    if (ec) return false;
+    const std::optional<std::string> content = ReadWholeFile(source);
+    return content && ReplaceFileContent(target, *content, attributes, modified);
+}
+
+std::optional<LocalDate> ModifiedLocalDate(const fs::path& path) {
+    std::error_code ec;
+    const fs::file_time_type modified = fs::last_write_time(path, ec);
+    if (ec) return std::nullopt;
+    const std::time_t time = std::chrono::system_clock::to_time_t(
+        std::chrono::time_point_cast<std::chrono::system_clock::duration>(
+            std::chrono::file_clock::to_sys(modified)));
+    std::tm local{};
+#ifdef _WIN32
+    if (localtime_s(&local, &time) != 0) return std::nullopt;
+#else
+    if (!localtime_r(&time, &local)) return std::nullopt;
+#endif
+    return LocalDate{local.tm_mday, local.tm_mon + 1, local.tm_year + 1900};
+}
+
 #ifndef _WIN32
 namespace {
 
@@ -179,7 +227,8 @@ mode_t NewFileMode() {
 
 }  // namespace
 
-bool ReplaceFileContent(const fs::path& path, std::string_view content, Attributes attributes) {
+bool ReplaceFileContent(const fs::path& path, std::string_view content, Attributes attributes,
+                        std::optional<fs::file_time_type> modified) {
     std::error_code ec;
     fs::path target = path;
     if (fs::is_symlink(fs::symlink_status(path, ec))) {
@@ -204,6 +253,7 @@ bool ReplaceFileContent(const fs::path& path, std::string_view content, Attribut
     }
     ok = ok && WriteAll(fd, content) && ::fsync(fd) == 0;
     ok = (::close(fd) == 0) && ok;
+    ok = ok && KeepModifiedTime(temp, modified);
     ok = ok && ::rename(temp.c_str(), target.c_str()) == 0;
     if (!ok) {
         ::unlink(temp.c_str());
@@ -213,7 +263,8 @@ bool ReplaceFileContent(const fs::path& path, std::string_view content, Attribut
     return true;
 }
 #else
-bool ReplaceFileContent(const fs::path& path, std::string_view content, Attributes attributes) {
+bool ReplaceFileContent(const fs::path& path, std::string_view content, Attributes attributes,
+                        std::optional<fs::file_time_type> modified) {
     std::error_code ec;
     fs::path target = fs::is_symlink(fs::symlink_status(path, ec)) ? fs::weakly_canonical(path, ec) : path;
     if (ec) return false;
@@ -229,6 +280,7 @@ bool ReplaceFileContent(const fs::path& path, std::string_view content, Attribut
              written == content.size() && FlushFileBuffers(handle);
         ok = CloseHandle(handle) && ok;
     }
+    ok = ok && KeepModifiedTime(tempName, modified);
     // A read-only, hidden or system target refuses to be replaced; its attributes come back
     // when the replacement fails.
     const DWORD oldAttributes = GetFileAttributesW(target.c_str());

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -70,8 +71,27 @@ private:
 // file; an existing file's permissions are kept, except that MakeWritable lets the user write
 // the new file (POSIX: owner write added; Windows: read-only, hidden and system removed).
 // False on any failure, the old file untouched, attributes included.
+// When `modified` is given, the new file carries that last-modified time; otherwise the time
+// of writing.
 enum class Attributes { Keep, MakeWritable };
 bool ReplaceFileContent(const std::filesystem::path& path, std::string_view content,
-                        Attributes attributes = Attributes::Keep);
+                        Attributes attributes = Attributes::Keep,
+                        std::optional<std::filesystem::file_time_type> modified = std::nullopt);
+
+// Copies the file at source over target the way ReplaceFileContent replaces it, keeping the
+// source's last-modified time as the system's file copy does. False when the source cannot be
+// read or the target cannot be replaced; the target is then as it was.
+bool CopyFileOver(const std::filesystem::path& source, const std::filesystem::path& target,
+                  Attributes attributes = Attributes::Keep);
+
+struct LocalDate {
+    int day = 0;
+    int month = 0;  // 1 to 12
+    int year = 0;
+    bool operator==(const LocalDate&) const = default;
+};
+
+// The day the file was last modified, in the local time zone; none when it cannot be read.
+std::optional<LocalDate> ModifiedLocalDate(const std::filesystem::path& path);
 
 }  // namespace quorvane::platform

@@ -23,6 +23,7 @@ QMessageBox::StandardButton ToQtButton(MessageAnswer answer) {
     switch (answer) {
         case MessageAnswer::Yes: return QMessageBox::Yes;
         case MessageAnswer::No: return QMessageBox::No;
+        case MessageAnswer::Cancel: return QMessageBox::Cancel;
         case MessageAnswer::Ok: break;
     }
     return QMessageBox::Ok;
@@ -33,17 +34,24 @@ QMessageBox::StandardButton ToQtButton(MessageAnswer answer) {
 MessageAnswer QtDialogs::ShowMessage(const MessageBox& box) {
     QMessageBox dialog(ToQtIcon(box.icon), QString::fromLocal8Bit(box.title),
                        QString::fromLocal8Bit(box.text));
+    // Closing the box by Escape or its close box gives the most careful answer.
+    MessageAnswer escapeAnswer = MessageAnswer::Ok;
     if (box.buttons == MessageButtons::YesNo) {
         dialog.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        dialog.setEscapeButton(QMessageBox::No);
+        escapeAnswer = MessageAnswer::No;
+    } else if (box.buttons == MessageButtons::YesNoCancel) {
+        dialog.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        escapeAnswer = MessageAnswer::Cancel;
     } else {
         dialog.setStandardButtons(QMessageBox::Ok);
     }
+    dialog.setEscapeButton(ToQtButton(escapeAnswer));
     dialog.setDefaultButton(ToQtButton(box.defaultAnswer));
     switch (dialog.exec()) {
         case QMessageBox::Yes: return MessageAnswer::Yes;
         case QMessageBox::No: return MessageAnswer::No;
-        default: return box.buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+        case QMessageBox::Cancel: return MessageAnswer::Cancel;
+        default: return escapeAnswer;
     }
 }
 

@@ -13,6 +13,7 @@
 #include "platform/qt_processes.h"
 #include "platform/qt_web_browser.h"
 #include "platform/services.h"
+#include "presets/preset_store.h"
 #include "shell/event_loop.h"
 #include "shell/messages.h"
 #include "ui/editor.h"
@@ -29,8 +30,10 @@ namespace pending {
 void DiscoverConfigFiles(Program&) {}
 void RunSetupWindow(Program&) {}
 void FindGameExecutable(Program&) {}
-void SaveFirstTimeBackup(Program&) {}
 }  // namespace pending
+
+// The preset that keeps the game's files as they were before the program first touched them.
+constexpr const char* kFirstTimeBackup = "First-time backup";
 
 bool AnyConfigMissing(const Program& program) {
     for (int flag : program.state.configMissing) {
@@ -58,7 +61,7 @@ void RunFirstRun(Program& program) {
     program.prefs = FirstRunPrefs(program.prefs.config, program.prefs.gamePath,
                                   program.services.random.Between(0, 999999));
     WriteProgramPrefs(program.prefsFile, program.prefs);
-    pending::SaveFirstTimeBackup(program);
+    presets::SavePreset(program, kFirstTimeBackup);
 }
 
 void LoadCatalogue(Program& program) {
