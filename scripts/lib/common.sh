@@ -6,7 +6,7 @@ QUORVANE_PACKAGES=(
   g++ cmake make pkg-config
   qt6-base-dev libjpeg62-turbo-dev libcurl4-openssl-dev
   libgtest-dev libgmock-dev
-  xvfb xdotool fonts-dejavu-core fonts-liberation2
+  xvfb xdotool matchbox-window-manager wmctrl python3 fonts-dejavu-core fonts-liberation2
 )
 
 # Installs the Debian packages that are missing, through sudo when not root.
