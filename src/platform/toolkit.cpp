@@ -454,6 +454,13 @@ void Toolkit::SetBackground(int control, Rgb colour) {
     widget->setAutoFillBackground(true);
 }
 
+std::optional<Rgb> Toolkit::Background(int control) const {
+    QWidget* widget = state_->Widget(control);
+    if (!widget || !widget->autoFillBackground()) return std::nullopt;
+    const QColor c = widget->palette().color(widget->backgroundRole());
+    return Rgb{c.red(), c.green(), c.blue()};
+}
+
 void Toolkit::SetSliderPosition(int slider, int position) {
     if (auto* widget = state_->As<QSlider>(slider)) {
         const QSignalBlocker blocker(widget);

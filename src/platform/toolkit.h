@@ -90,6 +90,8 @@ public:
     void SetTooltip(int control, std::string_view text);
     std::string Tooltip(int control) const;
     void SetBackground(int control, Rgb colour);
+    // The colour given by SetBackground (or at creation); none: the control's standard background.
+    std::optional<Rgb> Background(int control) const;
 
     void SetSliderPosition(int slider, int position);
     int SliderPosition(int slider) const;
