@@ -4,6 +4,8 @@
 #include <string_view>
 
 #include "catalogue/catalogue_files.h"
+#include "discovery/discovery.h"
+#include "discovery/setup_window.h"
 #include "gameconfig/read_config.h"
 #include "net/usage_reports.h"
 #include "platform/curl_network.h"
@@ -24,14 +26,6 @@ namespace quorvane::shell {
 
 namespace {
 
-// Steps of the sequence that belong to parts of the program built later. Each does nothing
-// until its part exists; the sequence then goes on with the next step.
-namespace pending {
-void DiscoverConfigFiles(Program&) {}
-void RunSetupWindow(Program&) {}
-void FindGameExecutable(Program&) {}
-}  // namespace pending
-
 // The preset that keeps the game's files as they were before the program first touched them.
 constexpr const char* kFirstTimeBackup = "First-time backup";
 
@@ -44,14 +38,14 @@ bool AnyConfigMissing(const Program& program) {
 
 // Discovery, the setup window when needed, the executable, and a new QRZprefs.ini with the
 // first-run values and a backup of the game's files. Read-only mode when it cannot be created.
-void RunFirstRun(Program& program) {
-    pending::DiscoverConfigFiles(program);
+void RunFirstRun(Program& program, platform::Toolkit& toolkit, const discovery::SetupWindowHook& atSetupWindow) {
+    const discovery::SetupHints hints = discovery::DiscoverConfigFiles(program);
     if (AnyConfigMissing(program)) {
-        pending::RunSetupWindow(program);
+        discovery::RunSetupWindow(program, toolkit, atSetupWindow);
     } else {
         net::SendUsageReport(program, "OK");
     }
-    pending::FindGameExecutable(program);
+    discovery::FindGameExecutable(program, hints);
     if (program.prefs.gamePath.empty()) net::SendUsageReport(program, "PPFAIL");
 
     if (!program.prefsFile.Create(program.Native(kPrefsFileName))) {
@@ -84,22 +78,23 @@ void CheckConfigFiles(Program& program) {
     missing[1] = absent(2) ? 1 : 0;
     const bool longPath = program.prefs.config[3].size() > 16;
     missing[2] = (absent(3) && (longPath || missing[0] == 1 || missing[1] == 1)) ? 1 : 0;
-    if (AnyConfigMissing(program)) {
-        pending::RunSetupWindow(program);
-        SaveProgramPrefs(program);
-    }
 }
 
-int RunProgram(Program& program, platform::Toolkit& toolkit, const LoopStartHook& atLoopStart) {
+int RunProgram(Program& program, platform::Toolkit& toolkit, const LoopStartHook& atLoopStart,
+               const discovery::SetupWindowHook& atSetupWindow) {
     try {
         program.state = StartupState{};
         program.state.programVersion = kProgramVersion;
         program.prefs.config = GameConfigSet{};
         program.prefs.gamePath.clear();
 
-        if (!program.prefsFile.Open(program.Native(kPrefsFileName))) RunFirstRun(program);
+        if (!program.prefsFile.Open(program.Native(kPrefsFileName))) RunFirstRun(program, toolkit, atSetupWindow);
         LoadProgramPrefs(program.prefsFile, program.prefs);
         CheckConfigFiles(program);
+        if (AnyConfigMissing(program)) {
+            discovery::RunSetupWindow(program, toolkit, atSetupWindow);
+            SaveProgramPrefs(program);  // the paths the user located
+        }
 
         LoadCatalogue(program);
         Windows windows(toolkit);

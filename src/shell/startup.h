@@ -3,6 +3,7 @@
 
 #include <functional>
 
+#include "discovery/setup_window.h"
 #include "platform/toolkit.h"
 #include "shell/program.h"
 #include "shell/event_loop.h"
@@ -20,10 +21,13 @@ using LoopStartHook = std::function<void(Windows&)>;
 
 // Runs the start-up sequence and everything after it for one program run; returns the exit
 // code when the run ends through EndProgram. The toolkit's application must already exist.
-int RunProgram(Program& program, platform::Toolkit& toolkit, const LoopStartHook& atLoopStart = nullptr);
+// atSetupWindow is called each time the setup window has opened (scripted runs).
+int RunProgram(Program& program, platform::Toolkit& toolkit, const LoopStartHook& atLoopStart = nullptr,
+               const discovery::SetupWindowHook& atSetupWindow = nullptr);
 
-// The configuration check of start-up: marks the slots whose file is gone. Fallout_default.ini
-// is tolerated missing when its path is short ("" or "null") and the other two files exist.
+// The configuration check of start-up: marks the slots whose file is gone (start-up then opens
+// the setup window for them). Fallout_default.ini is tolerated missing when its path is short
+// ("" or "null") and the other two files exist.
 void CheckConfigFiles(Program& program);
 
 }  // namespace quorvane::shell

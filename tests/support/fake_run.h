@@ -23,10 +23,13 @@ struct FakeRun {
     // Runs the program; `script` acts once the event loop is about to start, then the main
     // window's close box ends the run. Returns the exit code.
     int Run(const shell::LoopStartHook& script = nullptr) {
-        return shell::RunProgram(program, toolkit, [&](shell::Windows& windows) {
-            if (script) script(windows);
-            toolkit.PostEvent({platform::EventKind::Close, windows.main.window, 0, platform::EventType::None});
-        });
+        return shell::RunProgram(
+            program, toolkit,
+            [&](shell::Windows& windows) {
+                if (script) script(windows);
+                toolkit.PostEvent({platform::EventKind::Close, windows.main.window, 0, platform::EventType::None});
+            },
+            atSetupWindow);
     }
 
     // Posts `event` (a wake-up by default) and runs passes of the event loop until every
@@ -47,6 +50,11 @@ struct FakeRun {
     platform::RecordingProcessStarter processes;
     platform::Toolkit toolkit;
     shell::Program program;
+    // Acts each time the setup window opens, e.g. by posting clicks on its buttons. Without it a
+    // run that opens the setup window would wait there for ever, so the default closes it.
+    discovery::SetupWindowHook atSetupWindow = [this](const discovery::SetupWindow& setup) {
+        toolkit.PostEvent({platform::EventKind::Close, setup.window, 0, platform::EventType::None});
+    };
 };
 
 }  // namespace quorvane::testing
