@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QCursor>
 #include <QEventLoop>
+#include <QFocusEvent>
 #include <QFrame>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -72,6 +73,24 @@ protected:
 private:
     void Report(EventType type) {
         if (onClick) onClick(type);
+    }
+};
+
+// A one-line text field that can report the user moving the focus into it. Focus given by
+// the program or by the window becoming active is no user event.
+class TextField : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+    std::function<void()> onUserFocus;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override {
+        QLineEdit::focusInEvent(event);
+        const Qt::FocusReason reason = event->reason();
+        if (onUserFocus && (reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason ||
+                            reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason)) {
+            onUserFocus();
+        }
     }
 };
 
@@ -179,7 +198,9 @@ Toolkit::~Toolkit() {
 }
 
 int Toolkit::OpenWindow(const WindowOptions& options) {
+    QWidget* owner = state_->Widget(options.owner);
     auto* window = new TopWindow;
+    window->setParent(owner);  // an owned window stays above its owner and goes with it
     Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                             Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     if (options.minimizeBox) flags |= Qt::WindowMinimizeButtonHint;
@@ -189,7 +210,9 @@ int Toolkit::OpenWindow(const WindowOptions& options) {
     window->resize(options.clientWidth, options.clientHeight);
     if (!options.resizable) window->setFixedSize(options.clientWidth, options.clientHeight);
     if (options.trackMouse) window->setMouseTracking(true);
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    if (owner) {
+        window->move(owner->geometry().center() - window->rect().center());
+    } else if (QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect area = screen->availableGeometry();
         window->move(area.center() - window->rect().center());
     }
@@ -299,6 +322,9 @@ int Toolkit::CreateList(int parent, Rect box, const std::vector<std::pair<std::s
     list->setPalette(palette);
     QObject::connect(list, &QTableWidget::itemSelectionChanged, state_.get(),
                      [this, list] { state_->Report(list, EventType::Change); });
+    // A click on the row already selected changes nothing, yet the user has chosen it again.
+    QObject::connect(list, &QTableWidget::clicked, state_.get(),
+                     [this, list] { state_->Report(list, EventType::LeftClick); });
     return state_->Adopt(list, parent, box);
 }
 
@@ -314,10 +340,11 @@ int Toolkit::CreateSlider(int parent, Rect box, int minimum, int maximum, bool t
     return state_->Adopt(slider, parent, box);
 }
 
-int Toolkit::CreateTextField(int parent, Rect box, std::string_view text) {
-    auto* field = new QLineEdit(FromCp1252(text));
+int Toolkit::CreateTextField(int parent, Rect box, std::string_view text, bool reportFocus) {
+    auto* field = new TextField(FromCp1252(text));
     QObject::connect(field, &QLineEdit::textEdited, state_.get(),
                      [this, field] { state_->Report(field, EventType::Change); });
+    if (reportFocus) field->onUserFocus = [this, field] { state_->Report(field, EventType::Focus); };
     return state_->Adopt(field, parent, box);
 }
 

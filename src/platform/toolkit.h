@@ -18,7 +18,8 @@
 namespace quorvane::platform {
 
 enum class EventKind { None, Control, Close, Other };
-enum class EventType { None, LeftClick, RightClick, LeftDoubleClick, RightDoubleClick, Change, DragStart };
+// Focus: the user moved the keyboard focus into a text field that reports it.
+enum class EventType { None, LeftClick, RightClick, LeftDoubleClick, RightDoubleClick, Change, DragStart, Focus };
 
 struct Event {
     EventKind kind = EventKind::None;
@@ -35,6 +36,7 @@ struct WindowOptions {
     bool resizable = false;     // sizing border and maximize box
     bool minimizeBox = false;
     bool trackMouse = false;    // mouse moves over the window and its controls wake the loop
+    int owner = 0;              // a window this one stays above and opens centred over; 0: none
 };
 
 class Toolkit {
@@ -44,7 +46,7 @@ public:
     Toolkit(const Toolkit&) = delete;
     Toolkit& operator=(const Toolkit&) = delete;
 
-    // Windows open centred on the primary screen.
+    // Windows open centred on the primary screen, or over their owner.
     int OpenWindow(const WindowOptions& options);
     void CloseWindow(int window);
     bool Exists(int id) const;
@@ -65,10 +67,12 @@ public:
     int CreateFrame(int parent, Rect box, std::string_view caption);
     int CreateContainer(int parent, Rect box, std::optional<Rgb> background, bool border = false);
     // A report view: header row, grid lines, whole-row single selection that stays visible.
+    // Reports a change of the selection as Change and a click on a row as LeftClick.
     int CreateList(int parent, Rect box, const std::vector<std::pair<std::string, int>>& columns,
                    Rgb background);
     int CreateSlider(int parent, Rect box, int minimum, int maximum, bool tickMarks);
-    int CreateTextField(int parent, Rect box, std::string_view text);
+    // Reports typing as Change and, when asked, the user's click or Tab into it as Focus.
+    int CreateTextField(int parent, Rect box, std::string_view text, bool reportFocus = false);
     int CreateComboBox(int parent, Rect box, const std::vector<std::string>& items, bool editable);
     int CreatePictureView(int parent, Rect box);
     void Destroy(int control);

@@ -7,11 +7,11 @@
 
 namespace quorvane::presets {
 
-platform::MessageBox PresetNotSavedMessage();                    // QZ07: no file could be copied
-platform::MessageBox SavePresetQuestion();                       // include unsaved changes?
-platform::MessageBox CreatePresetQuestion();                     // include unsaved changes?
+platform::MessageBox PresetNotSavedMessage();  // QZ07: no file could be copied
+platform::MessageBox SavePresetQuestion();     // include unsaved changes?
+platform::MessageBox CreatePresetQuestion();   // include unsaved changes?
 platform::MessageBox DeletePresetQuestion(std::string_view name);
 platform::MessageBox InvalidNameMessage();
-platform::MessageBox NoFreeNameMessage(std::string_view name);   // all 100 candidates taken
+platform::MessageBox NoFreeNameMessage(std::string_view name);  // all 100 candidates taken
 
 }  // namespace quorvane::presets

@@ -11,7 +11,9 @@ namespace {
 constexpr std::string_view kForbidden = "\\/:*?\"<>|";
 constexpr std::string_view kSlotOneSuffix = ".P1";
 
-bool IsControl(char c) { return static_cast<unsigned char>(c) < 32; }
+bool IsControl(char c) {
+    return static_cast<unsigned char>(c) < 32;
+}
 
 // Windows opens these as devices whatever follows after a dot: "CON.P1" is the console. A
 // digit after COM and LPT also counts in its superscript forms ¹ ² ³ (Windows-1252 bytes).

@@ -103,7 +103,8 @@ std::optional<std::string> FreePresetName(const fs::path& workDir, std::string_v
         // Anything under the name counts as taken, even an unreadable file or a broken link, so
         // that a new preset never replaces or writes through one.
         std::error_code ec;
-        if (!fs::exists(fs::symlink_status(PresetFile(workDir, candidate, 1), ec))) return candidate;
+        if (!fs::exists(fs::symlink_status(PresetFile(workDir, candidate, 1), ec)))
+            return candidate;
     }
     return std::nullopt;
 }

@@ -45,7 +45,8 @@ std::vector<PresetEntry> ListPresets(const std::filesystem::path& workDir);
 
 // The name a new preset based on `name` is stored under: `name` itself, or `name` + " 2" up to
 // " 100", whichever has no slot-1 file yet. None when all are taken.
-std::optional<std::string> FreePresetName(const std::filesystem::path& workDir, std::string_view name);
+std::optional<std::string> FreePresetName(const std::filesystem::path& workDir,
+                                          std::string_view name);
 
 std::string FormatPresetDate(const platform::LocalDate& date);
 

@@ -4,6 +4,7 @@
 
 #include "launcher/launcher.h"
 #include "net/update_check.h"
+#include "presets/presets_window.h"
 #include "shell/event_loop.h"
 #include "ui/commands.h"
 #include "ui/editor.h"
@@ -28,6 +29,7 @@ struct Route {
 std::vector<Route> Routes(Program& program, Windows& windows, const platform::Event& event) {
     ui::MainWindow& main = windows.main;
     launcher::SettingsWindow& settings = windows.settings;
+    presets::PresetsWindow& presetsWindow = windows.presets;
     platform::Toolkit& tk = main.toolkit;
     return {
         {main.settingsList, ChangeOnly, [&] { ui::OnListSelection(program, main); }},
@@ -35,9 +37,15 @@ std::vector<Route> Routes(Program& program, Windows& windows, const platform::Ev
         {main.valueControl2, AnyType, [&] { ui::OnValueControlEvent(program, main, event); }},
         {main.pictureView, NotDragStart, [&] { ui::TogglePicture(program, main); }},
         {main.applyButton, AnyType, [&] { ui::ApplyChanges(program, main); }},
-        {main.presetsButton, AnyType, [] {}},   // the presets window
+        {main.presetsButton, AnyType, [&] { presets::OpenPresetsWindow(program, main, presetsWindow); }},
         {main.playButton, LeftClickOnly, [&] { launcher::PlayGame(program, main); }},
         {main.settingsButton, AnyType, [&] { launcher::OpenSettingsWindow(program, tk, settings, main.window); }},
+        {presetsWindow.list, AnyType, [&] { presets::OnPresetSelection(main, presetsWindow, event); }},
+        {presetsWindow.nameField, AnyType, [&] { presets::OnPresetSelection(main, presetsWindow, event); }},
+        {presetsWindow.loadButton, AnyType, [&] { presets::OnLoadPreset(program, main, presetsWindow); }},
+        {presetsWindow.saveButton, AnyType, [&] { presets::OnSavePreset(program, main, presetsWindow); }},
+        {presetsWindow.createButton, AnyType, [&] { presets::OnCreatePreset(program, main, presetsWindow); }},
+        {presetsWindow.deleteButton, AnyType, [&] { presets::OnDeletePreset(program, main, presetsWindow); }},
         {settings.browseButtons[0], AnyType, [&] { launcher::OnBrowsePath(program, tk, settings, event.control); }},
         {settings.browseButtons[1], AnyType, [&] { launcher::OnBrowsePath(program, tk, settings, event.control); }},
         {settings.browseButtons[2], AnyType, [&] { launcher::OnBrowsePath(program, tk, settings, event.control); }},

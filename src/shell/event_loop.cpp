@@ -40,7 +40,12 @@ void SmoothPictureWhenSettled(Program& program, ui::MainWindow& main) {
 }
 
 // Closing the main window ends the program: the window goes at once, then the exit report.
-[[noreturn]] void ExitFromMainWindow(Program& program, ui::MainWindow& main) {
+// The windows opened from the main window go with it, so nothing is left on screen while the
+// exit report waits for the server.
+[[noreturn]] void ExitFromMainWindow(Program& program, Windows& windows) {
+    ui::MainWindow& main = windows.main;
+    if (windows.presets.window != 0) presets::ClosePresetsWindow(main.toolkit, windows.presets);
+    if (windows.settings.window != 0) launcher::OnSettingsCancel(main.toolkit, windows.settings);
     main.toolkit.CloseWindow(main.window);
     net::SendExitReport(program, program.state.gamesStarted);
     EndProgram(program);
@@ -61,7 +66,12 @@ void EventLoopPass(Program& program, Windows& windows) {
     SmoothPictureWhenSettled(program, main);
     ui::UpdatePlayHover(main, tk.MousePosition(main.window));
     if (event.kind == platform::EventKind::Close && event.window == main.window) {
-        ExitFromMainWindow(program, main);
+        ExitFromMainWindow(program, windows);
+    }
+    // The presets window's close box closes it; nothing is asked or saved.
+    if (event.kind == platform::EventKind::Close && windows.presets.window != 0 &&
+        event.window == windows.presets.window) {
+        presets::ClosePresetsWindow(tk, windows.presets);
     }
     // The settings window's close box acts as its Cancel.
     if (event.kind == platform::EventKind::Close && windows.settings.window != 0 &&

@@ -3,6 +3,7 @@
 
 #include "launcher/settings_window.h"
 #include "platform/toolkit.h"
+#include "presets/presets_window.h"
 #include "shell/program.h"
 #include "ui/main_window.h"
 
@@ -13,6 +14,7 @@ namespace quorvane::shell {
 struct Windows {
     explicit Windows(platform::Toolkit& toolkit) : main(toolkit) {}
     ui::MainWindow main;
+    presets::PresetsWindow presets;
     launcher::SettingsWindow settings;
 };
 

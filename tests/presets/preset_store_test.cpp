@@ -32,9 +32,9 @@ const char kSlot3[] = "[General]\r\niLevel=3\r\niDepth=30\r\n";
 // One category of three settings and the three game files.
 struct PresetSetUp : GameSetUp {
     PresetSetUp()
-        : GameSetUp({{"NAME|Level", "CONFIG|iLevel", "FORMAT|VALUE", "DEFAULT|0",
-                      "NAME|Shade", "CONFIG|fShade", "FORMAT|FLOAT", "DEFAULT|0",
-                      "NAME|Depth", "CONFIG|iDepth", "FORMAT|VALUE", "DEFAULT|0"}}) {
+        : GameSetUp({{"NAME|Level", "CONFIG|iLevel", "FORMAT|VALUE", "DEFAULT|0", "NAME|Shade",
+                      "CONFIG|fShade", "FORMAT|FLOAT", "DEFAULT|0", "NAME|Depth", "CONFIG|iDepth",
+                      "FORMAT|VALUE", "DEFAULT|0"}}) {
         PutFile(1, kSlot1);
         PutFile(2, kSlot2);
         PutFile(3, kSlot3);
@@ -74,8 +74,10 @@ TEST(PresetNames, ValidAndInvalidNames) {
         {"  Spaced out. ", true},  // stored exactly as typed
         {"Ultra 1.2 final", true},
         {"New preset", true},
-        {"\xDC" "ber", true},  // Windows-1252 letters are plain text
-        {"..", true},          // "...P1" is an ordinary file name
+        {"\xDC"
+         "ber",
+         true},        // Windows-1252 letters are plain text
+        {"..", true},  // "...P1" is an ordinary file name
         {"CONSOLE", true},
         {"CON2", true},
         {"COM10", true},
@@ -108,7 +110,8 @@ TEST(PresetNames, ValidAndInvalidNames) {
         {"CON ", false},
         {"AUX .ini", false},
     };
-    for (const Case& c : cases) EXPECT_EQ(IsValidPresetName(c.name), c.valid) << '"' << c.name << '"';
+    for (const Case& c : cases)
+        EXPECT_EQ(IsValidPresetName(c.name), c.valid) << '"' << c.name << '"';
 }
 
 TEST(PresetNames, FileNamesStandForPresets) {
@@ -141,7 +144,8 @@ TEST(PresetStore, SaveCopiesTheThreeFilesKeepingTheirDate) {
     EXPECT_EQ(ReadBytes(PresetPath(setUp, "Medium.P1")), kSlot1);
     EXPECT_EQ(ReadBytes(PresetPath(setUp, "Medium.P2")), kSlot2);
     EXPECT_EQ(ReadBytes(PresetPath(setUp, "Medium.P3")), kSlot3);
-    EXPECT_EQ(ListPresets(setUp.folder.path()), (std::vector<PresetEntry>{{"Medium", "07.03.2011"}}));
+    EXPECT_EQ(ListPresets(setUp.folder.path()),
+              (std::vector<PresetEntry>{{"Medium", "07.03.2011"}}));
 
     // Saving under the same name replaces the files without asking.
     setUp.PutFile(1, "[General]\r\niLevel=9\r\n");
@@ -149,7 +153,8 @@ TEST(PresetStore, SaveCopiesTheThreeFilesKeepingTheirDate) {
     SavePreset(setUp.Files(), "Medium");
     EXPECT_TRUE(setUp.dialogs.shownMessages.empty());
     EXPECT_EQ(ReadBytes(PresetPath(setUp, "Medium.P1")), "[General]\r\niLevel=9\r\n");
-    EXPECT_EQ(ListPresets(setUp.folder.path()), (std::vector<PresetEntry>{{"Medium", "01.12.2020"}}));
+    EXPECT_EQ(ListPresets(setUp.folder.path()),
+              (std::vector<PresetEntry>{{"Medium", "01.12.2020"}}));
 }
 
 TEST(PresetStore, SaveWithEditsWritesTheModelIntoThePresetNotTheGame) {
@@ -160,7 +165,8 @@ TEST(PresetStore, SaveWithEditsWritesTheModelIntoThePresetNotTheGame) {
     SavePresetWithEdits(setUp.Files(), "Edited");
     EXPECT_TRUE(setUp.dialogs.shownMessages.empty());
     EXPECT_EQ(ReadBytes(PresetPath(setUp, "Edited.P1")), "[General]\r\niLevel=5\r\n");
-    EXPECT_EQ(ReadBytes(PresetPath(setUp, "Edited.P2")), "[Display]\r\niLevel=5\r\nfShade=0.2500\r\n");
+    EXPECT_EQ(ReadBytes(PresetPath(setUp, "Edited.P2")),
+              "[Display]\r\niLevel=5\r\nfShade=0.2500\r\n");
     EXPECT_EQ(ReadBytes(PresetPath(setUp, "Edited.P3")), "[General]\r\niLevel=5\r\niDepth=0\r\n");
     EXPECT_EQ(setUp.FileBytes(1), kSlot1);
     EXPECT_EQ(setUp.FileBytes(2), kSlot2);
@@ -182,10 +188,12 @@ TEST(PresetStore, SaveSucceedsWhenOneSlotCopiesAndFailsLoudlyWhenNoneDoes) {
     }
     {
         PresetSetUp setUp;
-        for (int slot : {1, 2, 3}) setUp.config[slot] = "game\\gone" + std::to_string(slot) + ".ini";
+        for (int slot : {1, 2, 3})
+            setUp.config[slot] = "game\\gone" + std::to_string(slot) + ".ini";
         SavePreset(setUp.Files(), "None");
         EXPECT_EQ(setUp.dialogs.shownMessages,
-                  (std::vector<MessageBox>{{"Error", "The preset did not save correctly.\nError code: QZ07"}}));
+                  (std::vector<MessageBox>{
+                      {"Error", "The preset did not save correctly.\nError code: QZ07"}}));
         EXPECT_TRUE(ListPresets(setUp.folder.path()).empty());
     }
 }
@@ -197,16 +205,19 @@ TEST(PresetStore, AFailedSaveLeavesTheOldPresetWhole) {
     setUp.Setting("iLevel").current = 8;
     const fs::path presets = setUp.folder / "Presets";
     // The game files and the work folder stay open to the user the check may run as.
-    fs::permissions(setUp.folder.path(), fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
+    fs::permissions(setUp.folder.path(),
+                    fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
     fs::permissions(setUp.folder / "tmp", fs::perms::all | fs::perms::sticky_bit);
     const bool unchanged = testing::RunWithoutWriteAccess(presets, [&] {
         SavePreset(setUp.Files(), "Kept");
         SavePresetWithEdits(setUp.Files(), "Kept");
-        const std::vector<MessageBox> expected = {PresetNotSavedMessage(), gameconfig::DestinationUnwritableMessage(1),
+        const std::vector<MessageBox> expected = {PresetNotSavedMessage(),
+                                                  gameconfig::DestinationUnwritableMessage(1),
                                                   gameconfig::DestinationUnwritableMessage(2),
                                                   gameconfig::DestinationUnwritableMessage(3)};
         return setUp.dialogs.shownMessages == expected &&
-               ReadBytes(presets / "Kept.P1") == kSlot1 && ReadBytes(presets / "Kept.P2") == kSlot2 &&
+               ReadBytes(presets / "Kept.P1") == kSlot1 &&
+               ReadBytes(presets / "Kept.P2") == kSlot2 &&
                ReadBytes(presets / "Kept.P3") == kSlot3 &&
                std::distance(fs::directory_iterator(presets), fs::directory_iterator()) == 3;
     });
@@ -218,15 +229,16 @@ TEST(PresetStore, ListShowsSlotOneFilesByNameWithoutRegardToCase) {
     EXPECT_TRUE(ListPresets(folder.path()).empty());  // no Presets folder
 
     for (const char* file : {"beta.P1", "Alpha.P1", "gamma.P1", "Delta.P1", "Ultra 1.2 final.P1",
-                             "Old.P1",                   // a file the program did not write
-                             "Half.P2", "Half.P3",       // no slot-1 file: not a preset
+                             "Old.P1",              // a file the program did not write
+                             "Half.P2", "Half.P3",  // no slot-1 file: not a preset
                              "notes.txt", ".P1", "CON.P1", "back\\slash.P1"}) {
         WriteBytes(folder / "Presets" / file, "x");
     }
     fs::create_directories(folder / "Presets" / "Folder.P1");
     std::vector<std::string> names;
     for (const PresetEntry& entry : ListPresets(folder.path())) names.push_back(entry.name);
-    EXPECT_EQ(names, (std::vector<std::string>{"Alpha", "beta", "Delta", "gamma", "Old", "Ultra 1.2 final"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"Alpha", "beta", "Delta", "gamma", "Old",
+                                               "Ultra 1.2 final"}));
 }
 
 TEST(PresetStore, FreeNameSequences) {
@@ -252,7 +264,8 @@ TEST(PresetStore, FreeNameSequences) {
         TestFolder folder;
         fs::create_directories(folder / "Presets");
         for (const std::string& file : c.files) WriteBytes(folder / "Presets" / file, "x");
-        EXPECT_EQ(FreePresetName(folder.path(), c.name), c.expected) << c.name << " with " << c.files.size();
+        EXPECT_EQ(FreePresetName(folder.path(), c.name), c.expected)
+            << c.name << " with " << c.files.size();
     }
 }
 
@@ -299,10 +312,11 @@ TEST(PresetStore, DeleteRemovesTheThreeFilesAndNothingElse) {
     for (const char* file : {"Gone.P1", "Gone.P2", "Gone.P3", "Gone 2.P1", "Only.P1"})
         WriteBytes(folder / "Presets" / file, "x");
     DeletePreset(folder.path(), "Gone");
-    DeletePreset(folder.path(), "Only");  // missing slot files are passed over
+    DeletePreset(folder.path(), "Only");                 // missing slot files are passed over
     DeletePreset(folder.path(), "..\\Presets\\Gone 2");  // never a path
     std::vector<std::string> left;
-    for (const auto& entry : fs::directory_iterator(folder / "Presets")) left.push_back(entry.path().filename().string());
+    for (const auto& entry : fs::directory_iterator(folder / "Presets"))
+        left.push_back(entry.path().filename().string());
     EXPECT_EQ(left, (std::vector<std::string>{"Gone 2.P1"}));
 }
 
