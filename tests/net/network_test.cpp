@@ -9,6 +9,7 @@
 #include "net/update_check.h"
 #include "net/usage_reports.h"
 #include "platform/curl_network.h"
+#include "platform/processes.h"
 #include "support/test_folder.h"
 
 namespace quorvane::net {
@@ -33,7 +34,7 @@ struct NetRun {
     }
 
     shell::Services Services(platform::Network& network) {
-        return {dialogs, clock, random, environment, network, browser};
+        return {dialogs, clock, random, environment, network, browser, processes};
     }
 
     TestFolder folder;
@@ -43,6 +44,7 @@ struct NetRun {
     platform::MapEnvironment environment;
     platform::CurlNetwork curl{platform::HttpTimeouts{500ms, 300ms}};
     platform::RecordingWebBrowser browser;
+    platform::RecordingProcessStarter processes;
     shell::Program program;
 };
 

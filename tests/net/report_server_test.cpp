@@ -12,6 +12,7 @@
 #include "net/update_check.h"
 #include "net/usage_reports.h"
 #include "platform/curl_network.h"
+#include "platform/processes.h"
 #include "support/test_folder.h"
 
 namespace quorvane::reportserver {
@@ -28,7 +29,7 @@ struct ServedRun {
     explicit ServedRun(const std::string& latestVersion)
         : service({latestVersion, folder / "reports.log"}),
           server([this](const std::string& request) { return service.Reply(request); }),
-          program({dialogs, clock, random, environment, network, browser}, folder.path()) {
+          program({dialogs, clock, random, environment, network, browser, processes}, folder.path()) {
         environment.variables["QUORVANE_REPORT_URL"] = server.BaseAddress();
         program.state.programVersion = 1.6f;
     }
@@ -55,6 +56,7 @@ struct ServedRun {
     platform::MapEnvironment environment;
     platform::CurlNetwork network{platform::HttpTimeouts{2s, 2s}};
     platform::RecordingWebBrowser browser;
+    platform::RecordingProcessStarter processes;
     shell::Program program;
 };
 
