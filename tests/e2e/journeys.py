@@ -152,9 +152,9 @@ class Journey(unittest.TestCase):
 
     # --- the program -------------------------------------------------------------------------
 
-    def start(self):
-        self.program = subprocess.Popen([PROGRAM], cwd=self.folder,
-                                        env=DISPLAY.env({"QUORVANE_REPORT_URL": self.server.url}),
+    def start(self, **environment):
+        environment.setdefault("QUORVANE_REPORT_URL", self.server.url)
+        self.program = subprocess.Popen([PROGRAM], cwd=self.folder, env=DISPLAY.env(environment),
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
     def window(self, title="Quorvane", seconds=30):
@@ -170,6 +170,36 @@ class Journey(unittest.TestCase):
                 self.fail("the program ended (code %s) before showing %r" % (self.program.returncode, title))
             time.sleep(0.1)
         self.fail("no window %r" % title)
+
+    def windows_named(self, title):
+        found = DISPLAY.run(["xdotool", "search", "--onlyvisible", "--name", "^%s$" % re.escape(title)])
+        return found.stdout.split()
+
+    def wait_for(self, condition, what, seconds=30):
+        end = time.time() + seconds
+        while time.time() < end:
+            if condition():
+                return
+            time.sleep(0.1)
+        self.fail("timed out waiting for " + what)
+
+    def wait_gone(self, window):
+        self.wait_for(lambda: DISPLAY.run(["xdotool", "getwindowname", window]).returncode != 0,
+                      "window %s to close" % window)
+
+    def click_in(self, window, point, button=1):
+        """A click at `point` in the client coordinates of `window`."""
+        DISPLAY.run(["xdotool", "mousemove", "--sync", "--window", window, str(point[0]), str(point[1]),
+                     "click", str(button)])
+        time.sleep(0.3)
+
+    def choose_file(self, title, path):
+        """Answers the file dialog titled `title` by typing the path."""
+        self.window(title)
+        self.keys("ctrl+a")
+        self.type(path)
+        self.keys("Return")
+        time.sleep(0.3)
 
     def click(self, point, button=1):
         DISPLAY.run(["xdotool", "mousemove", "--sync", str(point[0]), str(point[1]), "click", str(button)])
@@ -215,6 +245,15 @@ class Journey(unittest.TestCase):
         """QRZprefs.ini as a dict of its keys."""
         text = self.read("QRZprefs.ini").decode("latin-1")
         return dict(line.split(" = ", 1) for line in text.split("\r\n") if " = " in line)
+
+    def game_file_bytes(self):
+        return {name: self.read(name) for name in GAME_FILES}
+
+    def select_loaded_area(self):
+        """Opens "View distance" and its first setting, "Loaded area" (uGridsToLoad, 5 to 11)."""
+        self.click(category_button(2))
+        self.click(LIST_TOP_ROW)
+        self.keys("Home")
 
     def write_normal_start_prefs(self, **overrides):
         keys = {"Width": "800", "Height": "600", "UseFontName": "Segoe UI", "UseFontSize": "10",
@@ -270,6 +309,148 @@ class Journeys(Journey):
         self.assertEqual(len(reports), 1, reports)
         self.assertEqual(reports[0][0], "4711")
         self.assertRegex(reports[0][1], r"^TIME-\d+\.\d$")
+
+    def test_first_run_finds_everything(self):
+        before = self.game_file_bytes()
+        self.start()
+        self.window()
+        time.sleep(1.0)
+        self.close_window()
+        self.assertEqual(self.wait_for_exit(), 0)
+
+        text = self.read("QRZprefs.ini").decode("latin-1")
+        lines = text.split("\r\n")
+        self.assertEqual(lines[-1], "")
+        self.assertEqual([line.split(" = ")[0] for line in lines[:-1]],
+                         ["Width", "Height", "UseFontName", "UseFontSize", "Config1", "Config2", "Config3",
+                          "GamePath", "BP_Save", "BP_Exit", "Tip1Given", "ID"])
+        prefs = self.prefs()
+        self.assertEqual((prefs["Width"], prefs["Height"], prefs["UseFontName"], prefs["UseFontSize"]),
+                         ("800", "600", "Segoe UI", "10"))
+        self.assertTrue(prefs["Config1"].endswith("Fallout.ini"), prefs)
+        self.assertTrue(prefs["GamePath"].endswith("FalloutNV.exe"), prefs)
+        self.assertTrue(0 <= int(prefs["ID"]) <= 999999)
+        for slot, name in enumerate(GAME_FILES, start=1):
+            self.assertEqual(self.read(os.path.join("Presets", "First-time backup.P%d" % slot)), before[name])
+        reports = self.server.reports()
+        self.assertEqual(reports[0], ("0", "OK"))
+        self.assertEqual(len(reports), 2, reports)
+        self.assertEqual(reports[1][0], prefs["ID"])
+        self.assertTrue(reports[1][1].startswith("TIME-"))
+
+    def test_first_run_without_hints_uses_the_setup_window(self):
+        os.remove(self.path("SetupInfo.ini"))
+        self.start()
+        setup = self.window()
+        for box, name in enumerate(GAME_FILES):
+            self.click_in(setup, (29 + 476 + 45, 150 + 55 * box + 20))
+            self.choose_file(os.path.basename(name), self.path(name))
+        self.click_in(setup, (500 + 55, 344 + 18))
+        self.wait_gone(setup)
+        self.window()
+        time.sleep(1.0)
+        self.close_window()
+        self.assertEqual(self.wait_for_exit(), 0)
+        prefs = self.prefs()
+        self.assertEqual([prefs["Config1"], prefs["Config2"], prefs["Config3"]], [self.path(n) for n in GAME_FILES])
+        texts = [text for _, text in self.server.reports()]
+        self.assertEqual(texts[0], "Miss-1-1-1")
+        self.assertTrue(texts[-1].startswith("TIME-"))
+
+    def test_preset_keeps_pending_changes_and_loads_them_back(self):
+        self.write_normal_start_prefs()
+        self.start()
+        self.window()
+        self.select_loaded_area()
+        self.drag(SLIDER_LEFT_END, SLIDER_RIGHT_END)          # 11, not applied
+        self.click(PRESETS_BUTTON)
+        presets = self.window("Presets")
+        self.click_in(presets, (25 + 165, 296 + 13))
+        self.keys("ctrl+a")
+        self.type("Journey")
+        self.click_in(presets, (371 + 47, 294 + 15))          # Create
+        self.window("Create preset")
+        self.keys("alt+y")                                      # include the unsaved change
+        time.sleep(0.5)
+        self.close_window("Presets")
+        self.drag(SLIDER_RIGHT_END, SLIDER_LEFT_END)          # back to 5
+        self.click(PRESETS_BUTTON)
+        presets = self.window("Presets")
+        self.click_in(presets, (25 + 100, 50 + 34))            # the preset's row
+        self.click_in(presets, (371 + 47, 49 + 15))            # Load
+        self.wait_gone(presets)                                 # loading closes the window
+        self.click(APPLY_BUTTON)
+        self.close_window()
+        self.assertEqual(self.wait_for_exit(), 0)
+        self.assertIn(b"\r\nuGridsToLoad=11\r\n", self.read(FALLOUT_INI))
+        self.assertIn(b"\r\nuGridsToLoad=11\r\n", self.read(os.path.join("Presets", "Journey.P1")))
+
+    def test_settings_window_points_fallout_ini_elsewhere(self):
+        self.write_normal_start_prefs()
+        elsewhere = self.path(os.path.join("Elsewhere", "Fallout.ini"))
+        os.makedirs(os.path.dirname(elsewhere))
+        shutil.copyfile(self.path(FALLOUT_INI), elsewhere)
+        original = self.read(FALLOUT_INI)
+        self.start()
+        self.window()
+        self.click(SETTINGS_BUTTON)
+        settings = self.window("Settings")
+        self.click_in(settings, (30 + 261, 60 + 12))
+        self.keys("ctrl+a")
+        self.type(elsewhere)
+        self.click_in(settings, (448 + 45, 347 + 15))          # OK
+        self.wait_gone(settings)
+        self.assertEqual(self.prefs()["Config1"], elsewhere)
+        self.select_loaded_area()
+        self.drag(SLIDER_LEFT_END, SLIDER_RIGHT_END)
+        self.click(APPLY_BUTTON)
+        self.close_window()
+        self.assertEqual(self.wait_for_exit(), 0)
+        self.assertIn(b"\r\nuGridsToLoad=11\r\n", self.read(elsewhere))
+        self.assertEqual(self.read(FALLOUT_INI), original)
+
+    def test_read_only_fallout_ini_is_written_and_left_writable(self):
+        self.write_normal_start_prefs()
+        os.chmod(self.path(FALLOUT_INI), 0o444)
+        self.start()
+        self.window()
+        self.select_loaded_area()
+        self.drag(SLIDER_LEFT_END, SLIDER_RIGHT_END)
+        self.click(APPLY_BUTTON)
+        self.close_window()
+        self.assertEqual(self.wait_for_exit(), 0)
+        self.assertIn(b"\r\nuGridsToLoad=11\r\n", self.read(FALLOUT_INI))
+        self.assertTrue(os.stat(self.path(FALLOUT_INI)).st_mode & 0o200)
+
+    def test_missing_falloutprefs_brings_back_the_setup_window(self):
+        self.write_normal_start_prefs(ID="77")
+        os.remove(self.path(PREFS_INI))
+        self.start()
+        self.window()
+        time.sleep(0.5)
+        self.close_window()                                     # the setup window's close box ends the program
+        self.assertEqual(self.wait_for_exit(), 0)
+        self.assertEqual(self.server.reports(), [("77", "Miss-0-1-0")])
+
+    def test_unusable_work_folder_gives_qz05b_and_keeps_the_files(self):
+        self.write_normal_start_prefs()
+        temp = self.path("temp")
+        os.makedirs(temp)
+        with open(os.path.join(temp, "quorvane-%d" % os.getuid()), "w") as blocker:
+            blocker.write("not a folder")
+        before = self.game_file_bytes()
+        self.start(TMPDIR=temp)
+        self.window()
+        self.select_loaded_area()
+        self.drag(SLIDER_LEFT_END, SLIDER_RIGHT_END)
+        self.click(APPLY_BUTTON)
+        for _ in range(3):                                      # one message for each file
+            self.window("Error")
+            self.keys("Return")
+            time.sleep(0.3)
+        self.close_window()
+        self.assertEqual(self.wait_for_exit(), 0)
+        self.assertEqual(self.game_file_bytes(), before)
 
 
 if __name__ == "__main__":
