@@ -59,12 +59,14 @@ void OpenSettingsWindow(shell::Program& program, platform::Toolkit& toolkit, Set
     toolkit.CreateFrame(w, {20, 226, 620, 88}, "Play -button");
     for (std::size_t i = 0; i < kConfigPaths; ++i) {
         settings.pathFields[i] = toolkit.CreateTextField(w, FieldBox(kPathRows[i]), PathPreference(program, i));
+        toolkit.ShowFileNames(settings.pathFields[i]);
     }
     for (std::size_t i = 0; i < kConfigPaths; ++i) {
         settings.browseButtons[i] = toolkit.CreateButton(w, BrowseBox(kPathRows[i]), "Browse");
     }
     const std::size_t game = kPathCount - 1;
     settings.pathFields[game] = toolkit.CreateTextField(w, FieldBox(kPathRows[game]), PathPreference(program, game));
+    toolkit.ShowFileNames(settings.pathFields[game]);
     settings.browseButtons[game] = toolkit.CreateButton(w, BrowseBox(kPathRows[game]), "Browse");
     toolkit.CreateLabel(w, {30, 284, 200, 28}, "When starting the game:");
     settings.applyChangesBox = toolkit.CreateCheckBox(w, {185, 282, 108, 24}, "Apply changes");

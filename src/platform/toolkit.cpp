@@ -42,6 +42,23 @@ QFont ToQFont(const Font& font) {
     return qfont;
 }
 
+// Text is Windows-1252 unless the control shows file names, which are in the system's 8-bit
+// encoding (UTF-8 on Linux) so that any name the file system allows shows and comes back intact.
+constexpr const char* kLocal8BitProperty = "quorvaneLocal8Bit";
+
+bool UsesLocal8Bit(const QObject* control) {
+    return control && control->property(kLocal8BitProperty).toBool();
+}
+
+QString Decode(const QObject* control, std::string_view text) {
+    return UsesLocal8Bit(control) ? QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()))
+                                  : FromCp1252(text);
+}
+
+std::string Encode(const QObject* control, const QString& text) {
+    return UsesLocal8Bit(control) ? text.toLocal8Bit().toStdString() : ToCp1252(text);
+}
+
 // A top-level window: its close box asks the program instead of closing.
 class TopWindow : public QWidget {
 public:
@@ -393,7 +410,7 @@ Rect Toolkit::Geometry(int control) const {
 void Toolkit::SetText(int control, std::string_view text) {
     QWidget* widget = state_->Widget(control);
     const QSignalBlocker blocker(widget);
-    const QString value = FromCp1252(text);
+    const QString value = Decode(widget, text);
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) button->setText(value);
     else if (auto* label = qobject_cast<QLabel*>(widget)) label->setText(value);
     else if (auto* field = qobject_cast<QLineEdit*>(widget)) field->setText(value);
@@ -404,13 +421,35 @@ void Toolkit::SetText(int control, std::string_view text) {
 
 std::string Toolkit::Text(int control) const {
     QWidget* widget = state_->Widget(control);
-    if (auto* button = qobject_cast<QAbstractButton*>(widget)) return ToCp1252(button->text());
-    if (auto* label = qobject_cast<QLabel*>(widget)) return ToCp1252(label->text());
-    if (auto* field = qobject_cast<QLineEdit*>(widget)) return ToCp1252(field->text());
-    if (auto* combo = qobject_cast<QComboBox*>(widget)) return ToCp1252(combo->currentText());
-    if (auto* frame = qobject_cast<QGroupBox*>(widget)) return ToCp1252(frame->title());
-    if (widget && widget->isWindow()) return ToCp1252(widget->windowTitle());
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) return Encode(widget, button->text());
+    if (auto* label = qobject_cast<QLabel*>(widget)) return Encode(widget, label->text());
+    if (auto* field = qobject_cast<QLineEdit*>(widget)) return Encode(widget, field->text());
+    if (auto* combo = qobject_cast<QComboBox*>(widget)) return Encode(widget, combo->currentText());
+    if (auto* frame = qobject_cast<QGroupBox*>(widget)) return Encode(widget, frame->title());
+    if (widget && widget->isWindow()) return Encode(widget, widget->windowTitle());
     return {};
+}
+
+void Toolkit::ShowFileNames(int control) {
+    QWidget* widget = state_->Widget(control);
+    if (!widget || UsesLocal8Bit(widget)) return;
+    // What the control holds was decoded as Windows-1252, which keeps every byte: take the bytes
+    // back and read them in the system's encoding.
+    auto reread = [widget](const QString& shown) {
+        const std::string bytes = ToCp1252(shown);
+        return QString::fromLocal8Bit(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    };
+    const QSignalBlocker blocker(widget);
+    if (auto* field = qobject_cast<QLineEdit*>(widget)) field->setText(reread(field->text()));
+    if (auto* label = qobject_cast<QLabel*>(widget)) label->setText(reread(label->text()));
+    if (auto* table = qobject_cast<QTableWidget*>(widget)) {
+        for (int row = 0; row < table->rowCount(); ++row) {
+            for (int column = 0; column < table->columnCount(); ++column) {
+                if (QTableWidgetItem* item = table->item(row, column)) item->setText(reread(item->text()));
+            }
+        }
+    }
+    widget->setProperty(kLocal8BitProperty, true);
 }
 
 void Toolkit::SetEnabled(int control, bool enabled) {
@@ -546,7 +585,7 @@ void Toolkit::ListAddRow(int list, const std::vector<std::string>& cells) {
     table->insertRow(row);
     for (int column = 0; column < table->columnCount(); ++column) {
         auto* item = new QTableWidgetItem(
-            column < static_cast<int>(cells.size()) ? FromCp1252(cells[static_cast<std::size_t>(column)]) : QString());
+            column < static_cast<int>(cells.size()) ? Decode(table, cells[static_cast<std::size_t>(column)]) : QString());
         item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
         table->setItem(row, column, item);
     }
@@ -560,7 +599,7 @@ int Toolkit::ListRowCount(int list) const {
 std::string Toolkit::ListCell(int list, int row, int column) const {
     auto* table = state_->As<QTableWidget>(list);
     QTableWidgetItem* item = table ? table->item(row, column) : nullptr;
-    return item ? ToCp1252(item->text()) : std::string();
+    return item ? Encode(table, item->text()) : std::string();
 }
 
 void Toolkit::ListSetCell(int list, int row, int column, std::string_view text) {
@@ -568,7 +607,7 @@ void Toolkit::ListSetCell(int list, int row, int column, std::string_view text) 
     QTableWidgetItem* item = table ? table->item(row, column) : nullptr;
     if (!item) return;
     const QSignalBlocker blocker(table);
-    item->setText(FromCp1252(text));
+    item->setText(Decode(table, text));
 }
 
 void Toolkit::ListSetCellBackground(int list, int row, int column, std::optional<Rgb> colour) {

@@ -1,7 +1,8 @@
 // The window toolkit as the program sees it: windows and controls named by whole numbers that
 // are distinct across all windows, and one queue of events that the user caused (window,
-// control, event type). Programmatic changes raise no events. All text is 8-bit text in the
-// Windows-1252 code page, like the catalogue it mostly comes from.
+// control, event type). Programmatic changes raise no events. Text is 8-bit text in the
+// Windows-1252 code page, like the catalogue it mostly comes from, except in controls that
+// show file names (ShowFileNames).
 #pragma once
 
 #include <filesystem>
@@ -81,6 +82,10 @@ public:
     Rect Geometry(int control) const;
     void SetText(int control, std::string_view text);  // caption, field text or frame title
     std::string Text(int control) const;
+    // From now on the control's text (a text field, a label or a list's cells) is file names
+    // and paths in the system's 8-bit encoding instead of Windows-1252; what it shows already is
+    // read again that way.
+    void ShowFileNames(int control);
     void SetEnabled(int control, bool enabled);
     bool IsEnabled(int control) const;
     void SetVisible(int control, bool visible);

@@ -64,6 +64,9 @@ void OpenPresetsWindow(shell::Program& program, ui::MainWindow& main, PresetsWin
                                  {{"Name", 229}, {"Date", 80}}, kListBackground);
     presets.nameField =
         tk.CreateTextField(presets.window, Rect{25, 296, 330, 26}, "New preset", true);
+    // Preset names are file names.
+    tk.ShowFileNames(presets.list);
+    tk.ShowFileNames(presets.nameField);
     presets.loadButton = tk.CreateButton(presets.window, Rect{371, 49, 95, 30}, "Load");
     presets.saveButton = tk.CreateButton(presets.window, Rect{371, 89, 95, 30}, "Save");
     presets.deleteButton = tk.CreateButton(presets.window, Rect{371, 130, 95, 30}, "Delete");

@@ -85,7 +85,7 @@ int main(int argc, char** argv) {
                                            shooter.network, shooter.browser, shooter.processes},
                            fs::absolute(argv[1]));
     return shell::RunProgram(program, shooter.toolkit, [&](shell::Windows& windows) {
-        shooter.Shoot(program, windows, 800, 600, 2, out / "main-800x600.png");
+        shooter.Shoot(program, windows, 800, 600, 3, out / "main-800x600.png");
         shooter.Shoot(program, windows, 1200, 800, 0, out / "main-1200x800.png");
         shooter.ShootSettings(program, windows, out / "settings.png");
         shooter.toolkit.PostEvent({platform::EventKind::Close, windows.main.window});
