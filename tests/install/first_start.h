@@ -1,6 +1,5 @@
-// What the program's first start finds from an installed SetupInfo.ini: the first candidate
-// of each slot as its discovery builds it from the hints (Windows spelling joined to the hint
-// text), looked up on disk the way the program looks it up.
+// What the program's first start finds from an installed SetupInfo.ini, found by the
+// program's own discovery.
 #pragma once
 
 #include <filesystem>
