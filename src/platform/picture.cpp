@@ -14,6 +14,7 @@
 #include <jpeglib.h>
 
 #include "platform/cp1252.h"
+#include "platform/qt_convert.h"
 
 namespace quorvane::platform {
 
@@ -124,15 +125,6 @@ Picture ScalePicture(const Picture& picture, int width, int height, Scaling scal
                                            scaling == Scaling::Smooth ? Qt::SmoothTransformation
                                                                       : Qt::FastTransformation));
 }
-
-namespace {
-QFont ToQFont(const Font& font) {
-    QFont qfont(FromCp1252(font.face));
-    if (font.points > 0) qfont.setPointSize(font.points);
-    return qfont;
-}
-QColor ToQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
-}  // namespace
 
 struct Canvas::State {
     QImage image;

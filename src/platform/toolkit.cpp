@@ -29,18 +29,12 @@
 #include <unordered_set>
 
 #include "platform/cp1252.h"
+#include "platform/qt_convert.h"
 
 namespace quorvane::platform {
 
 namespace {
 
-QColor ToQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
-QRect ToQRect(Rect r) { return QRect(r.x, r.y, r.width, r.height); }
-QFont ToQFont(const Font& font) {
-    QFont qfont(FromCp1252(font.face));
-    if (font.points > 0) qfont.setPointSize(font.points);
-    return qfont;
-}
 
 // Text is Windows-1252 unless the control shows file names, which are in the system's 8-bit
 // encoding (UTF-8 on Linux) so that any name the file system allows shows and comes back intact.
