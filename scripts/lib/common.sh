@@ -5,7 +5,7 @@ QUORVANE_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 QUORVANE_PACKAGES=(
   g++ cmake make pkg-config
   qt6-base-dev libjpeg62-turbo-dev libcurl4-openssl-dev
-  libgtest-dev libgmock-dev
+  libgtest-dev libgmock-dev libbenchmark-dev clang
   xvfb xdotool matchbox-window-manager wmctrl python3 fonts-dejavu-core fonts-liberation2
 )
 

@@ -2,16 +2,18 @@
 // comparing the line with every setting.
 #pragma once
 
+#include <bitset>
+#include <cstdint>
 #include <span>
-#include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "catalogue/model.h"
 
 namespace quorvane::gameconfig {
 
+// Built from the catalogue when a read or write starts, and valid while the catalogue's keys
+// and kinds stay as they are (it refers to the catalogue's key texts).
 class KeyIndex {
 public:
     enum class Purpose {
@@ -27,17 +29,26 @@ public:
     std::span<const catalogue::SettingRef> Find(std::string_view key) const;
 
 private:
-    struct FoldedHash {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view key) const;
-    };
-    struct FoldedEqual {
-        using is_transparent = void;
-        bool operator()(std::string_view a, std::string_view b) const;
+    // One key and its settings: refs_[first] to refs_[first + count - 1].
+    struct Slot {
+        std::string_view key;  // empty: a free slot
+        std::uint32_t hash = 0;
+        std::uint32_t first = 0;
+        std::uint32_t count = 0;
     };
 
-    std::unordered_map<std::string, std::vector<catalogue::SettingRef>, FoldedHash, FoldedEqual>
-        settings_;
+    static std::uint32_t FoldedHash(std::string_view key);
+    // The slot holding `key`, or the free slot where it would go.
+    std::size_t Probe(std::string_view key, std::uint32_t hash) const;
+
+    // Most lines name no catalogue key: a key whose length and folded first and last letters
+    // no catalogue key shares is turned away before it is hashed in full.
+    static constexpr std::size_t kShapes = 4096;
+    static std::size_t Shape(std::string_view key);
+
+    std::bitset<kShapes> shapes_;
+    std::vector<Slot> slots_;  // open addressing; the size is a power of two
+    std::vector<catalogue::SettingRef> refs_;
 };
 
 }  // namespace quorvane::gameconfig

@@ -112,8 +112,9 @@ void WriteGameConfig(GameFiles files, int slot, std::string_view destination) {
     std::string text = RewriteLines(source, files.catalogue, special);
     source.Close();
 
-    const fs::path workFile = WorkFolder(files) / ("qrz" + std::to_string(slot) + ".txt");
-    if (workFile.parent_path().empty() || !platform::WriteFreshFile(workFile, text)) {
+    const fs::path workFolder = WorkFolder(files);
+    const fs::path workFile = workFolder / ("qrz" + std::to_string(slot) + ".txt");
+    if (workFolder.empty() || !platform::WriteFreshFile(workFile, text)) {
         dialogs.ShowMessage(WorkFileUnwritableMessage(slot));
         return;
     }

@@ -7,8 +7,13 @@
 
 namespace quorvane::platform {
 
-char AsciiUpper(char c);
-char AsciiLower(char c);
+// Inline: key lookups fold every byte of every line.
+inline char AsciiUpper(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+inline char AsciiLower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 bool EqualsIgnoringCase(std::string_view a, std::string_view b);
 // Folds the letters a-z to upper case; other bytes stay as they are.
 std::string ToUpperAscii(std::string_view text);
