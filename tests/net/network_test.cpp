@@ -10,6 +10,7 @@
 #include "net/usage_reports.h"
 #include "platform/curl_network.h"
 #include "platform/processes.h"
+#include "support/service_doubles.h"
 #include "support/test_folder.h"
 
 namespace quorvane::net {
@@ -23,8 +24,8 @@ using testing::LoopbackServer;
 using testing::TestFolder;
 
 // One program run whose report server is `server`, with short network time-outs.
-struct NetRun {
-    explicit NetRun(platform::Network& network) : program(Services(network), folder.path()) {
+struct NetRun : testing::ServiceDoubles {
+    explicit NetRun(platform::Network& network) : program(Services(&network), folder.path()) {
         program.state.programVersion = 1.6f;
         program.prefs.id = 4242;
     }
@@ -33,18 +34,8 @@ struct NetRun {
         environment.variables["QUORVANE_DOWNLOAD_URL"] = "http://127.0.0.1:1/download";
     }
 
-    shell::Services Services(platform::Network& network) {
-        return {dialogs, clock, random, environment, network, browser, processes};
-    }
-
     TestFolder folder;
-    platform::ScriptedDialogs dialogs;
-    platform::ManualClock clock;
-    platform::FixedRandom random{4242};
-    platform::MapEnvironment environment;
     platform::CurlNetwork curl{platform::HttpTimeouts{500ms, 300ms}};
-    platform::RecordingWebBrowser browser;
-    platform::RecordingProcessStarter processes;
     shell::Program program;
 };
 

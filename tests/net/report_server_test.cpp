@@ -13,6 +13,7 @@
 #include "net/usage_reports.h"
 #include "platform/curl_network.h"
 #include "platform/processes.h"
+#include "support/service_doubles.h"
 #include "support/test_folder.h"
 
 namespace quorvane::reportserver {
@@ -25,11 +26,11 @@ using testing::ReadBytes;
 using testing::TestFolder;
 
 // The real report service behind a loopback port, and a program run that uses it.
-struct ServedRun {
+struct ServedRun : testing::ServiceDoubles {
     explicit ServedRun(const std::string& latestVersion)
         : service({latestVersion, folder / "reports.log"}),
           server([this](const std::string& request) { return service.Reply(request); }),
-          program({dialogs, clock, random, environment, network, browser, processes}, folder.path()) {
+          program(Services(&curl), folder.path()) {
         environment.variables["QUORVANE_REPORT_URL"] = server.BaseAddress();
         program.state.programVersion = 1.6f;
     }
@@ -50,13 +51,7 @@ struct ServedRun {
     TestFolder folder;
     ReportService service;
     LoopbackServer server;
-    platform::ScriptedDialogs dialogs;
-    platform::ManualClock clock;
-    platform::FixedRandom random{1};
-    platform::MapEnvironment environment;
-    platform::CurlNetwork network{platform::HttpTimeouts{2s, 2s}};
-    platform::RecordingWebBrowser browser;
-    platform::RecordingProcessStarter processes;
+    platform::CurlNetwork curl{platform::HttpTimeouts{2s, 2s}};
     shell::Program program;
 };
 

@@ -1,5 +1,5 @@
-// One program run in a working folder with scripted dialogs, a frozen clock, a fixed random
-// number, a recording network, browser and process start, and a real (offscreen) toolkit.
+// One program run in a working folder with the services tests want (service_doubles.h) and a
+// real (offscreen) toolkit.
 #pragma once
 
 #include <filesystem>
@@ -13,12 +13,12 @@
 #include "shell/event_loop.h"
 #include "shell/program.h"
 #include "shell/startup.h"
+#include "support/service_doubles.h"
 
 namespace quorvane::testing {
 
-struct FakeRun {
-    explicit FakeRun(const std::filesystem::path& folder)
-        : program(shell::Services{dialogs, clock, random, environment, network, browser, processes}, folder) {}
+struct FakeRun : ServiceDoubles {
+    explicit FakeRun(const std::filesystem::path& folder) : program(Services(), folder) {}
 
     // Runs the program; `script` acts once the event loop is about to start, then the main
     // window's close box ends the run. Returns the exit code.
@@ -41,13 +41,6 @@ struct FakeRun {
         } while (toolkit.PendingEvents() > 0);
     }
 
-    platform::ScriptedDialogs dialogs;
-    platform::ManualClock clock;
-    platform::FixedRandom random{4242};
-    platform::MapEnvironment environment;
-    platform::RecordingNetwork network;
-    platform::RecordingWebBrowser browser;
-    platform::RecordingProcessStarter processes;
     platform::Toolkit toolkit;
     shell::Program program;
     // Acts each time the setup window opens, e.g. by posting clicks on its buttons. Without it a
