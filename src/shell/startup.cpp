@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string_view>
+#include <vector>
 
 #include "catalogue/catalogue_files.h"
 #include "discovery/discovery.h"
@@ -18,7 +19,6 @@
 #include "presets/preset_store.h"
 #include "shell/event_loop.h"
 #include "shell/messages.h"
-#include "ui/editor.h"
 #include "ui/main_window.h"
 #include "ui/settings_list.h"
 
@@ -100,11 +100,10 @@ int RunProgram(Program& program, platform::Toolkit& toolkit, const LoopStartHook
         Windows windows(toolkit);
         ui::MainWindow& main = windows.main;
         ui::BuildMainWindow(program, main);
-        main.resolutionWidths.assign(std::begin(ui::kResolutionWidths), std::end(ui::kResolutionWidths));
-        main.resolutionHeights.assign(std::begin(ui::kResolutionHeights), std::end(ui::kResolutionHeights));
         main.desktopSize = toolkit.DesktopSize();
-        for (int category : catalogue::LoadCategoryFiles(program.catalogue, program.workDir)) {
-            (void)category;
+        // One warning for each category file that could not be read; the rest loads.
+        const std::vector<int> unreadable = catalogue::LoadCategoryFiles(program.catalogue, program.workDir);
+        for (std::size_t i = 0; i < unreadable.size(); ++i) {
             program.services.dialogs.ShowMessage(CategoryFileUnreadableMessage());
         }
         gameconfig::ReadGameConfigSet(program);

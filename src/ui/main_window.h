@@ -5,7 +5,6 @@
 #include <array>
 #include <cstdint>
 #include <optional>
-#include <vector>
 
 #include "catalogue/model.h"
 #include "platform/picture.h"
@@ -67,9 +66,7 @@ struct MainWindow {
     // Editor panel.
     int pictureIndex = 0;
     std::optional<catalogue::SettingRef> loadedPicture;
-    platform::Size desktopSize;
-    std::vector<int> resolutionWidths;
-    std::vector<int> resolutionHeights;
+    platform::Size desktopSize;  // as examined at start-up, for "<res>" in descriptions
 };
 
 // The largest size the picture is ever shown at (scale 2.0); pictures are decoded for it.
